@@ -1,0 +1,289 @@
+#include "model/tables.h"
+
+#include <algorithm>
+
+#include "model/kinds.h"
+
+namespace voltaro {
+namespace {
+
+template <class Table, class InUse>
+int CountLeading(const Table& table, InUse in_use) {
+  int n = 0;
+  while (n < static_cast<int>(table.size()) && in_use(table[n])) ++n;
+  return n;
+}
+
+bool ElementInUse(const ElementRecord& r) { return r.pose != 0; }
+bool WireInUse(const WireRecord& w) { return w.state != WIRE_FREE; }
+template <class R>
+bool RecordInUse(const R& r) {
+  return r.in_use != 0;
+}
+
+// Moves every record after the first free slot down one place and clears the
+// slot that falls free at the end. Returns the first free slot, or -1 when
+// the table had none. `moved(from, to)` is told about every record moved.
+template <class Table, class InUse, class Reset, class Moved>
+int CloseGap(Table& table, InUse in_use, Reset reset, Moved moved) {
+  const int size = static_cast<int>(table.size());
+  int gap = 0;
+  while (gap < size && in_use(table[gap])) ++gap;
+  if (gap >= size) return -1;
+  int end = gap + 1;
+  while (end < size && in_use(table[end])) ++end;
+  // Only the run of live records behind the gap has to move; everything
+  // after it is free already.
+  for (int i = gap; i + 1 < end; ++i) {
+    std::swap(table[i], table[i + 1]);
+    moved(i + 1, i);
+  }
+  reset(table[end - 1]);
+  return gap;
+}
+
+void NoMove(int, int) {}
+
+void ResetMeter(DualMeterRecord& m, bool voltmeter) {
+  m = DualMeterRecord{};
+  if (voltmeter) {
+    m.range_resistance_1 = 990;
+    m.range_resistance_2 = 4000;
+    m.common_offset = {-37, 50};
+    m.mid_offset = {6, 50};
+    m.high_offset = {33, 50};
+  } else {
+    m.range_resistance_1 = 0.025;
+    m.range_resistance_2 = 0.1;
+    m.common_offset = {-37, 50};
+    m.mid_offset = {33, 50};
+    m.high_offset = {6, 50};
+  }
+}
+
+void ResetSpdt(SpdtRecord& s) {
+  s = SpdtRecord{};
+  s.t1_offset = {-48, 9};
+  s.common_offset = {0, 27};
+  s.t2_offset = {46, 9};
+}
+
+void ResetRelay(RelayRecord& r) {
+  r = RelayRecord{};
+  r.coil_a_offset = {-36, 24};
+  r.coil_b_offset = {-10, 24};
+  r.contact_a_offset = {38, -2};
+  r.contact_b_offset = {38, 12};
+}
+
+void ResetRheostat(RheostatRecord& r, int circuit_view) {
+  r = RheostatRecord{};
+  r.bar_a_offset = {-63, -15};
+  r.bar_b_offset = {62, -15};
+  if (circuit_view) {
+    r.coil_a_offset = {-63, 6};
+    r.coil_b_offset = {62, 6};
+  } else {
+    r.coil_a_offset = {-30, 15};
+    r.coil_b_offset = {28, 15};
+  }
+}
+
+void ResetNote(NoteRecord& n) {
+  // The line list keeps its storage: notes come and go all the time.
+  std::vector<std::string> lines = std::move(n.lines);
+  lines.clear();
+  n = NoteRecord{};
+  n.lines = std::move(lines);
+}
+
+// Frees the hidden links (state 2) that start at one of the given nodes and
+// closes the gaps they leave in the wire table.
+void RemoveHiddenLinksFrom(Bench& bench, std::initializer_list<int32_t> nodes) {
+  for (int i = 0; i < WIRE_SLOTS && bench.wires[i].state != WIRE_FREE;) {
+    const WireRecord& w = bench.wires[i];
+    const bool ours = w.state == WIRE_HIDDEN_LINK &&
+                      std::find(nodes.begin(), nodes.end(), w.node_a) != nodes.end();
+    if (ours) {
+      bench.wires[i].state = WIRE_FREE;
+      CompactWires(bench);
+    } else {
+      ++i;
+    }
+  }
+}
+
+int FirstFreeMeter(const std::array<DualMeterRecord, METER_SLOTS>& meters) {
+  return CountMeters(meters);
+}
+
+}  // namespace
+
+void ApplyRheostatOffsets(Bench& bench) {
+  for (RheostatRecord& r : bench.rheostats) {
+    r.bar_a_offset = {-63, -15};
+    r.bar_b_offset = {62, -15};
+    if (bench.circuit_view) {
+      r.coil_a_offset = {-63, 6};
+      r.coil_b_offset = {62, 6};
+    } else {
+      r.coil_a_offset = {-30, 15};
+      r.coil_b_offset = {28, 15};
+    }
+  }
+}
+
+void InitBenchTables(Bench& bench) {
+  for (ElementRecord& e : bench.elements) e = ElementRecord{};
+  for (RheostatRecord& r : bench.rheostats) ResetRheostat(r, bench.circuit_view);
+  for (WireRecord& w : bench.wires) w = WireRecord{};
+  for (DualMeterRecord& m : bench.voltmeters) ResetMeter(m, true);
+  for (DualMeterRecord& m : bench.ammeters) ResetMeter(m, false);
+  for (SpdtRecord& s : bench.spdts) ResetSpdt(s);
+  for (RelayRecord& r : bench.relays) ResetRelay(r);
+  for (NoteRecord& n : bench.notes) ResetNote(n);
+  for (BlackBoxRecord& b : bench.black_boxes) b = BlackBoxRecord{};
+  for (BranchRecord& b : bench.branches) b = BranchRecord{};
+  bench.next_id = 0;
+  bench.analysis_pending = 0;
+  bench.status = STATUS_SOLVED;
+}
+
+int CountElements(const Bench& bench) { return CountLeading(bench.elements, ElementInUse); }
+int CountRheostats(const Bench& bench) {
+  return CountLeading(bench.rheostats, RecordInUse<RheostatRecord>);
+}
+int CountWires(const Bench& bench) { return CountLeading(bench.wires, WireInUse); }
+int CountMeters(const std::array<DualMeterRecord, METER_SLOTS>& meters) {
+  return CountLeading(meters, RecordInUse<DualMeterRecord>);
+}
+int CountSpdts(const Bench& bench) { return CountLeading(bench.spdts, RecordInUse<SpdtRecord>); }
+int CountRelays(const Bench& bench) {
+  return CountLeading(bench.relays, RecordInUse<RelayRecord>);
+}
+int CountNotes(const Bench& bench) { return CountLeading(bench.notes, RecordInUse<NoteRecord>); }
+int CountBlackBoxes(const Bench& bench) {
+  return CountLeading(bench.black_boxes, RecordInUse<BlackBoxRecord>);
+}
+
+void CompactElements(Bench& bench) {
+  CloseGap(
+      bench.elements, ElementInUse, [](ElementRecord& e) { e = ElementRecord{}; },
+      [&](int from, int to) {
+        if (bench.element_picture_moved) bench.element_picture_moved(from, to);
+      });
+}
+
+void CompactRheostats(Bench& bench) {
+  const int gap = CountRheostats(bench);
+  if (gap < RHEOSTAT_SLOTS) {
+    const RheostatRecord& r = bench.rheostats[gap];
+    RemoveHiddenLinksFrom(bench, {r.node_bar_a_in, r.node_bar_b_in, r.node_coil_a_in});
+  }
+  const int view = bench.circuit_view;
+  CloseGap(
+      bench.rheostats, RecordInUse<RheostatRecord>,
+      [view](RheostatRecord& r) { ResetRheostat(r, view); }, NoMove);
+}
+
+void CompactWires(Bench& bench) {
+  CloseGap(
+      bench.wires, WireInUse, [](WireRecord& w) { w = WireRecord{}; }, NoMove);
+}
+
+void CompactVoltmeters(Bench& bench) {
+  const int gap = FirstFreeMeter(bench.voltmeters);
+  if (gap < METER_SLOTS) RemoveHiddenLinksFrom(bench, {bench.voltmeters[gap].node_common_in});
+  CloseGap(
+      bench.voltmeters, RecordInUse<DualMeterRecord>,
+      [](DualMeterRecord& m) { ResetMeter(m, true); }, NoMove);
+}
+
+void CompactAmmeters(Bench& bench) {
+  const int gap = FirstFreeMeter(bench.ammeters);
+  if (gap < METER_SLOTS) RemoveHiddenLinksFrom(bench, {bench.ammeters[gap].node_common_in});
+  CloseGap(
+      bench.ammeters, RecordInUse<DualMeterRecord>,
+      [](DualMeterRecord& m) { ResetMeter(m, false); }, NoMove);
+}
+
+void CompactSpdts(Bench& bench) {
+  const int gap = CountSpdts(bench);
+  if (gap < SPDT_SLOTS) RemoveHiddenLinksFrom(bench, {bench.spdts[gap].node_common});
+  CloseGap(bench.spdts, RecordInUse<SpdtRecord>, ResetSpdt, NoMove);
+}
+
+void CompactRelays(Bench& bench) {
+  CloseGap(bench.relays, RecordInUse<RelayRecord>, ResetRelay, NoMove);
+}
+
+void CompactNotes(Bench& bench) {
+  CloseGap(bench.notes, RecordInUse<NoteRecord>, ResetNote, NoMove);
+}
+
+void CompactBlackBoxes(Bench& bench) {
+  CloseGap(
+      bench.black_boxes, RecordInUse<BlackBoxRecord>,
+      [](BlackBoxRecord& b) { b = BlackBoxRecord{}; }, NoMove);
+}
+
+void RemoveGroundLinks(Bench& bench) {
+  for (int i = 0; i < WIRE_SLOTS && bench.wires[i].state != WIRE_FREE;) {
+    if (bench.wires[i].state == WIRE_GROUND_LINK) {
+      bench.wires[i].state = WIRE_FREE;
+      CompactWires(bench);
+    } else {
+      ++i;
+    }
+  }
+}
+
+std::optional<Point> TerminalPosition(const Bench& bench, int32_t id, int view_entry) {
+  auto at = [](int32_t x, int32_t y, Offset o) { return Point{x + o.dx, y + o.dy}; };
+  for (const ElementRecord& e : bench.elements) {
+    if (!e.in_use()) break;
+    const int entry = std::clamp(e.pose - 1 + view_entry, 0, POSE_ENTRIES - 1);
+    if (e.node_a == id) return at(e.x, e.y, e.term_a_offset[entry]);
+    if (e.node_b == id) return at(e.x, e.y, e.term_b_offset[entry]);
+  }
+  for (const SpdtRecord& s : bench.spdts) {
+    if (!s.in_use) break;
+    if (s.node_t1 == id) return at(s.x, s.y, s.t1_offset);
+    if (s.node_common == id) return at(s.x, s.y, s.common_offset);
+    if (s.node_t2 == id) return at(s.x, s.y, s.t2_offset);
+  }
+  for (const RelayRecord& r : bench.relays) {
+    if (!r.in_use) break;
+    if (r.node_coil_a == id) return at(r.x, r.y, r.coil_a_offset);
+    if (r.node_coil_b == id) return at(r.x, r.y, r.coil_b_offset);
+    if (r.node_contact_a == id) return at(r.x, r.y, r.contact_a_offset);
+    if (r.node_contact_b == id) return at(r.x, r.y, r.contact_b_offset);
+  }
+  for (const RheostatRecord& r : bench.rheostats) {
+    if (!r.in_use) break;
+    if (r.node_bar_a == id) return at(r.x, r.y, r.bar_a_offset);
+    if (r.node_bar_b == id) return at(r.x, r.y, r.bar_b_offset);
+    if (r.node_coil_a == id) return at(r.x, r.y, r.coil_a_offset);
+    if (r.node_coil_b == id) return at(r.x, r.y, r.coil_b_offset);
+  }
+  for (const auto* meters : {&bench.voltmeters, &bench.ammeters}) {
+    for (const DualMeterRecord& m : *meters) {
+      if (!m.in_use) break;
+      if (m.node_common == id) return at(m.x, m.y, m.common_offset);
+      if (m.node_mid == id) return at(m.x, m.y, m.mid_offset);
+      if (m.node_high == id) return at(m.x, m.y, m.high_offset);
+    }
+  }
+  return std::nullopt;
+}
+
+Point WireEndPosition(const Bench& bench, int wire_index, int end) {
+  const WireRecord& w = bench.wires[wire_index];
+  return TerminalPosition(bench, end == 1 ? w.node_a : w.node_b, 0).value_or(Point{0, 0});
+}
+
+bool IsTerminal(const Bench& bench, int32_t node_id) {
+  return TerminalPosition(bench, node_id, 0).has_value();
+}
+
+}  // namespace voltaro
