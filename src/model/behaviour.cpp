@@ -4,6 +4,8 @@
 
 #include "model/analysis.h"
 #include "model/kinds.h"
+#include "model/motion.h"
+#include "model/tables.h"
 #include "model/ports.h"
 
 namespace voltaro {
@@ -59,9 +61,13 @@ void UpdateRelay(Bench& bench, int index) {
   }
 }
 
-void ApplyStateRules(Bench& bench) {
-  // The drawing order: the two-terminal components (rods and coils first,
-  // but they carry no state), then the double-throw switches and relays.
+void ApplyStateRules(Bench& bench, MotionStamps* motion, int64_t now_ms) {
+  if (motion) {
+    for (int i = 0; i < TWO_TERMINAL_SLOTS && bench.elements[i].in_use(); ++i) {
+      ElementRecord& e = bench.elements[i];
+      if (e.kind == KIND_CUTTING_ROD) StepRod(e, motion->rod[i], now_ms);
+    }
+  }
   for (int i = 0; i < TWO_TERMINAL_SLOTS && bench.elements[i].in_use(); ++i) {
     switch (bench.elements[i].kind) {
       case KIND_BULB: UpdateBulb(bench, i); break;
@@ -71,6 +77,16 @@ void ApplyStateRules(Bench& bench) {
     }
   }
   for (int i = 0; i < RELAY_SLOTS && bench.relays[i].in_use; ++i) UpdateRelay(bench, i);
+  ApplyRheostatOffsets(bench);
+  if (motion) {
+    // The machines are drawn in one pass over the slots, each by its kind.
+    for (int i = 0; i < TWO_TERMINAL_SLOTS && bench.elements[i].in_use(); ++i) {
+      ElementRecord& e = bench.elements[i];
+      if (e.kind == KIND_AC_GENERATOR || e.kind == KIND_DC_MOTOR || e.kind == KIND_DC_GENERATOR) {
+        StepMachine(e, *StampFor(*motion, e, i), now_ms);
+      }
+    }
+  }
 }
 
 int BulbPicture(const ElementRecord& bulb) {

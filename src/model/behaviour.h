@@ -15,8 +15,12 @@ void UpdateFuse(Bench& bench, int slot);
 void UpdateBulb(Bench& bench, int slot);
 void UpdateRelay(Bench& bench, int index);
 
-// All state rules in drawing order, for a bench without a picture.
-void ApplyStateRules(Bench& bench);
+struct MotionStamps;
+
+// Every change the redraw makes to the bench, in drawing order: the rod's
+// step, the state rules of bulbs, fuses and diodes, the relays, the rheostat
+// terminals of the view, the machines' steps. Without stamps nothing moves.
+void ApplyStateRules(Bench& bench, MotionStamps* motion = nullptr, int64_t now_ms = 0);
 
 // The bulb picture to show: 0 for a burnt bulb, else 1 (dark) to 10.
 int BulbPicture(const ElementRecord& bulb);
