@@ -1,0 +1,93 @@
+#pragma once
+// The bench picture: one 1024 x 768 image repainted whole from the bench
+// tables after every analysis and every change, in either view.
+
+#include <QImage>
+#include <array>
+#include <functional>
+
+#include "model/bench.h"
+#include "model/motion.h"
+#include "model/ports.h"
+#include "render/paint.h"
+#include "render/pictures.h"
+
+namespace voltaro {
+
+class BenchRenderer {
+ public:
+  static constexpr int WIDTH = 1024;
+  static constexpr int HEIGHT = 768;
+
+  // The clock paces the moving apparatus; without one nothing moves.
+  BenchRenderer(Bench& bench, const PictureSet& pictures, Clock* clock);
+  ~BenchRenderer();
+
+  // Makes this picture the bench's redraw and lets element pictures follow
+  // their records when a table is compacted.
+  void attach();
+
+  // Repaints the whole bench: the changes the drawing makes to the bench
+  // first (state rules, moving apparatus), then the picture.
+  void Draw_obj();
+  // Rebuilds the element picture of one two-terminal slot for its kind, pose
+  // and the current view.
+  void make_fact_two_obj_pic(int slot);
+  // Rebuilds the element pictures of every used slot.
+  void rebuild_all_pictures();
+
+  void toggle_circuit_view();
+  void toggle_current_direction();
+
+  const QImage& image() const { return image_; }
+  QImage& image() { return image_; }
+  Selection& selection() { return selection_; }
+  QImage& element_picture(int slot) { return element_pictures_[slot]; }
+  MotionStamps& motion() { return motion_; }
+
+  // Called after every repaint (the magnifier copies from the picture).
+  std::function<void()> after_draw;
+
+ private:
+  void paint();
+
+  Bench& bench_;
+  const PictureSet& pictures_;
+  Clock* clock_;
+  QImage image_;
+  Selection selection_;
+  std::array<QImage, TWO_TERMINAL_SLOTS> element_pictures_;
+  MotionStamps motion_;
+  bool painting_ = false;
+};
+
+// The common frame of a two-terminal component: its element picture with
+// the top-left corner at (x - w, y - h + dy), and the red outline when it is
+// selected (plain.cpp).
+void DrawElementPicture(PaintContext& c, int slot, int dy);
+void DrawElementOutline(PaintContext& c, int slot);
+
+// Draws each family of components; defined in the files named after them.
+void DrawPlainElement(PaintContext& c, int slot);         // plain.cpp
+void DrawInstrumentElement(PaintContext& c, int slot);    // instruments.cpp
+void DrawPointerMeters(PaintContext& c);                  // instruments.cpp
+void DrawSwitchingElement(PaintContext& c, int slot);     // switches.cpp
+void Draw_ddszkg(PaintContext& c);                        // switches.cpp
+void Draw_dcjdq(PaintContext& c);                         // switches.cpp
+void Draw_hdbzq(PaintContext& c);                         // switches.cpp
+void Draw_xianquan_and_citie(PaintContext& c, int slot);  // induction.cpp
+void Draw_qiege_and_jinshugan(PaintContext& c, int slot); // induction.cpp
+void DrawMachine(PaintContext& c, int slot);              // induction.cpp
+void Draw_zhu_shi_s(PaintContext& c);                     // wires.cpp
+void DrawWires(PaintContext& c);                          // wires.cpp
+void Draw_heihezi(PaintContext& c);                       // wires.cpp
+
+// Element pictures (element_pictures.cpp).
+QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics);
+// Turns a picture for a pose: 3 a quarter turn counter-clockwise, 5 a half
+// turn, 7 a quarter turn clockwise; storage batteries flip at pose 3 only.
+QImage TurnForPose(const QImage& picture, int32_t kind, int32_t pose);
+QImage TurnCounterClockwise(const QImage& picture);
+QImage TurnClockwise(const QImage& picture);
+
+}  // namespace voltaro

@@ -1,0 +1,241 @@
+// Components whose look follows their state: switches, the fuse, bulbs, the
+// signal light and bell, the double-throw switch, the relay and the slide
+// rheostat.
+
+#include <cmath>
+
+#include "model/behaviour.h"
+#include "model/format.h"
+#include "model/kinds.h"
+#include "render/bench_renderer.h"
+
+namespace voltaro {
+namespace {
+
+QImage WhiteCanvas(QSize size) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+// The knife switch in the circuit view, drawn round the unturned centre.
+void SwitchSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  Line(p, cx - 18, cy + 11, cx + 16, e.is_open == 1 ? cy - 12 : cy + 11);
+  Ellipse(p, cx - 22, cy + 11, cx - 14, cy + 19);
+  Ellipse(p, cx + 14, cy + 11, cx + 22, cy + 19);
+  Line(p, cx + 22, cy + 15, cx + 40, cy + 15);
+  Line(p, cx - 22, cy + 15, cx - 40, cy + 15);
+  for (int dx : {e.term_a_offset[0].dx, e.term_b_offset[0].dx}) {
+    Line(p, cx + dx, cy + 13, cx + dx, cy + 17);
+  }
+}
+
+void FuseSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  Frame(p, cx - 23, cy - 5, cx + 23, cy + 6);
+  Line(p, cx - 23, cy, cx - 32, cy);
+  Line(p, cx + 23, cy, cx + 32, cy);
+  for (int dx : {e.term_a_offset[0].dx, e.term_b_offset[0].dx}) {
+    Line(p, cx + dx, cy - 2, cx + dx, cy + 2);
+  }
+  Pen(p, Qt::black, 1);
+  if (e.is_open == 1) {
+    // A blown fuse wire: a gap in the middle.
+    Line(p, cx - 23, cy, cx - 3, cy);
+    Line(p, cx + 3, cy, cx + 23, cy);
+  } else {
+    Line(p, cx - 23, cy, cx + 23, cy);
+  }
+}
+
+// Switch and fuse pictures follow their state, so they are composed and
+// turned on every redraw.
+QImage StatePicture(PaintContext& c, const ElementRecord& e) {
+  const bool circuit = c.circuit_view();
+  Pic pic;
+  if (e.kind == KIND_SPST_SWITCH) {
+    pic = e.is_open == 1 ? Pic::SwitchOpen : Pic::SwitchClosed;
+  } else {
+    pic = (circuit || e.is_open == 1) ? Pic::FuseBlown : Pic::FuseIntact;
+  }
+  if (!circuit) return c.pics.keyed(pic);
+  QImage symbol = WhiteCanvas(c.pics.raw(pic).size());
+  QPainter p(&symbol);
+  Pen(p, Qt::black, 2);
+  const int cx = e.half_size[1].dx, cy = e.half_size[1].dy;
+  if (e.kind == KIND_SPST_SWITCH) {
+    SwitchSymbol(p, e, cx, cy);
+  } else {
+    FuseSymbol(p, e, cx, cy);
+  }
+  return symbol;
+}
+
+void SwitchOrFuse(PaintContext& c, int slot) {
+  const ElementRecord& e = c.bench.elements[slot];
+  c.element_pictures[slot] = TurnForPose(StatePicture(c, e), e.kind, e.pose);
+  DrawElementPicture(c, slot, 1);
+  const Offset h = HalfSize(e);
+  if (e.kind == KIND_FUSE && e.show_params == 1) {
+    Captions(c.p, e.x - h.dx, e.y - h.dy - 15, {CaptionLine("Rated current:", e.max_current, "A")});
+  }
+  DrawElementOutline(c, slot);
+}
+
+void Bulb(PaintContext& c, int slot) {
+  const ElementRecord& e = c.bench.elements[slot];
+  const Offset h = HalfSize(e);
+  if (c.circuit_view()) {
+    DrawElementPicture(c, slot, 0);
+  } else {
+    // The glass bulb stands in its holder; turned, it sits a little
+    // differently within the body.
+    c.element_pictures[slot] = TurnForPose(c.pics.bulb(BulbPicture(e)), e.kind, e.pose);
+    const bool upright = e.pose == 1 || e.pose == 5;
+    c.p.drawImage(e.x - h.dx + (upright ? 16 : 6), e.y - h.dy + (upright ? 6 : 15),
+                  c.element_pictures[slot]);
+  }
+  if (e.show_params == 1) {
+    const QString volts = QString::fromStdString(FormatGeneral(std::sqrt(e.resistance * e.param1), 4));
+    Captions(c.p, e.x - h.dx, e.y - h.dy - 45,
+             {"rated voltage:" + volts + "volt", CaptionLine("rated capacity", e.param1, "W"),
+              CaptionLine("max current", e.max_current, "A")});
+  }
+  DrawElementOutline(c, slot);
+}
+
+void LightOrBell(PaintContext& c, int slot) {
+  const ElementRecord& e = c.bench.elements[slot];
+  const Offset h = HalfSize(e);
+  DrawElementPicture(c, slot, 1);
+  if (e.kind == KIND_SIGNAL_LIGHT && !c.circuit_view() && SignalLightLit(e)) {
+    const QColor glow = BenchColor(Trunc(e.param2));
+    Pen(c.p, glow);
+    c.p.setBrush(glow);
+    Ellipse(c.p, e.x - 13, e.y - 11, e.x + 9, e.y + 11);
+    c.p.setBrush(Qt::NoBrush);
+  }
+  if (e.show_params == 1) {
+    if (e.kind == KIND_SIGNAL_LIGHT) {
+      Captions(c.p, e.x - h.dx, e.y - h.dy - 30,
+               {CaptionLine("resistance:", e.resistance, "ohm"),
+                CaptionLine("rated current:", e.param1, "A")});
+    } else {
+      Captions(c.p, e.x - h.dx, e.y - h.dy - 30,
+               {CaptionLine("ring's resistance:", e.resistance, "ohm"),
+                CaptionLine("Rated current:", e.param1, "A")});
+    }
+  }
+  DrawElementOutline(c, slot);
+}
+
+}  // namespace
+
+void DrawSwitchingElement(PaintContext& c, int slot) {
+  switch (c.bench.elements[slot].kind) {
+    case KIND_BULB: Bulb(c, slot); break;
+    case KIND_SPST_SWITCH:
+    case KIND_FUSE: SwitchOrFuse(c, slot); break;
+    default: LightOrBell(c, slot); break;
+  }
+}
+
+void Draw_ddszkg(PaintContext& c) {
+  QPainter& p = c.p;
+  for (int i = 0; i < SPDT_SLOTS && c.bench.spdts[i].in_use; ++i) {
+    const SpdtRecord& s = c.bench.spdts[i];
+    const int x = s.x, y = s.y;
+    if (!c.circuit_view()) {
+      const Pic pic = s.position == 1   ? Pic::SpdtLeft
+                      : s.position == 2 ? Pic::SpdtRight
+                                        : Pic::SpdtMiddle;
+      p.drawImage(x - 53, y - 34, c.pics.keyed(pic));
+    } else {
+      Pen(p, Qt::black, 2);
+      const QPoint blade_end = s.position == 1   ? QPoint(x - 32, y + 6)
+                               : s.position == 2 ? QPoint(x + 32, y + 6)
+                                                 : QPoint(x + 27, y - 17);
+      p.drawLine(QPoint(x - 1, y + 6), blade_end);
+      for (int cx : {x - 33, x, x + 33}) Ellipse(p, cx - 4, y + 6, cx + 4, y + 14);
+      Line(p, x + 37, y + 9, x + 52, y + 9);
+      Line(p, x - 37, y + 9, x - 52, y + 9);
+      Line(p, x, y + 13, x, y + 32);
+      Line(p, x - 47, y + 11, x - 47, y + 7);
+      Line(p, x + 47, y + 11, x + 47, y + 7);
+      Line(p, x + 2, y + 27, x - 2, y + 27);
+      Pen(p, Qt::black, 1);
+    }
+    if (c.selected(KIND_SPDT_SWITCH, i)) SelectionOutline(p, x - 53, y - 34, x + 53, y + 34);
+  }
+}
+
+void Draw_dcjdq(PaintContext& c) {
+  QPainter& p = c.p;
+  for (int i = 0; i < RELAY_SLOTS && c.bench.relays[i].in_use; ++i) {
+    const RelayRecord& r = c.bench.relays[i];
+    const int x = r.x, y = r.y;
+    if (!c.circuit_view()) {
+      p.drawImage(x - 43, y - 29,
+                  c.pics.keyed(r.contact_closed == 0 ? Pic::RelayOpen : Pic::RelayClosed));
+    } else {
+      Pen(p, Qt::black, 2);
+      Frame(p, x, y - 8, x + 32, y + 20);
+      Line(p, x + 26, y - 2, x + 43, y - 2);
+      Line(p, x + 26, y + 12, x + 43, y + 12);
+      Line(p, x + 6, y - 2, x + 6, y + 12);
+      Line(p, x + 5, y - 2, x - 35, y - 2);
+      Line(p, x + 5, y + 12, x - 10, y + 12);
+      Line(p, x - 35, y - 2, x - 35, y + 30);
+      Line(p, x - 10, y + 12, x - 10, y + 30);
+      Line(p, x + 39, y - 4, x + 39, y);
+      Line(p, x + 39, y + 10, x + 39, y + 14);
+      Line(p, x - 37, y + 26, x - 33, y + 26);
+      Line(p, x - 12, y + 26, x - 8, y + 26);
+      Pen(p, Qt::black, 1);
+    }
+    if (r.show_params == 1) {
+      Captions(p, x - 40, y - 60,
+               {CaptionLine("resistance of the coil:", r.coil_resistance, "ohm"),
+                CaptionLine("pick-up current:", r.pickup_current, "A")});
+    }
+    if (c.selected(KIND_RELAY, i)) SelectionOutline(p, x - 43, y - 29, x + 43, y + 29);
+  }
+}
+
+void Draw_hdbzq(PaintContext& c) {
+  QPainter& p = c.p;
+  for (int i = 0; i < RHEOSTAT_SLOTS && c.bench.rheostats[i].in_use; ++i) {
+    const RheostatRecord& r = c.bench.rheostats[i];
+    const int x = r.x, y = r.y;
+    const int sx = x - 31 + Trunc(60 * r.slider);  // the knob travels 60 pixels
+    if (!c.circuit_view()) {
+      p.drawImage(x - 67, y - 22, c.pics.keyed(Pic::Rheostat));
+      Pen(p, QColor(100, 100, 100), 5);
+      Line(p, sx, y - 18, sx, y - 9);
+      Pen(p, QColor(200, 200, 200), 2);
+      Line(p, sx, y - 18, sx, y - 8);
+      Pen(p, Qt::black, 1);
+    } else {
+      Pen(p, Qt::black, 2);
+      Frame(p, x - 32, y - 2, x + 32, y + 15);
+      Line(p, x - 68, y - 14, x + 68, y - 14);
+      Line(p, x - 68, y + 6, x - 32, y + 6);
+      Line(p, x + 32, y + 6, x + 68, y + 6);
+      Line(p, x - 63, y - 16, x - 63, y - 12);
+      Line(p, x + 63, y - 16, x + 63, y - 12);
+      Line(p, x + 63, y + 8, x + 63, y + 4);
+      Line(p, x - 63, y + 8, x - 63, y + 4);
+      Line(p, sx, y - 14, sx, y - 2);
+      Line(p, sx, y - 2, sx - 4, y - 8);
+      Line(p, sx, y - 2, sx + 4, y - 8);
+      Pen(p, Qt::black, 1);
+    }
+    if (r.show_params == 1) {
+      Captions(p, x - 50, y - 55,
+               {CaptionLine("Total Resistance:", r.resistance, "ohm"),
+                CaptionLine("Slipper Position:", r.slider * 100, "%")});
+    }
+    if (c.selected(KIND_SLIDE_RHEOSTAT, i)) SelectionOutline(p, x - 67, y - 22, x + 67, y + 22);
+  }
+}
+
+}  // namespace voltaro
