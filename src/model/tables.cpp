@@ -238,43 +238,63 @@ void RemoveGroundLinks(Bench& bench) {
   }
 }
 
-std::optional<Point> TerminalPosition(const Bench& bench, int32_t id, int view_entry) {
-  auto at = [](int32_t x, int32_t y, Offset o) { return Point{x + o.dx, y + o.dy}; };
+void ForEachTerminal(const Bench& bench, int view_entry,
+                     const std::function<bool(int32_t, Point)>& visit) {
+  const auto at = [](int32_t x, int32_t y, Offset o) { return Point{x + o.dx, y + o.dy}; };
   for (const ElementRecord& e : bench.elements) {
     if (!e.in_use()) break;
     const int entry = std::clamp(e.pose - 1 + view_entry, 0, POSE_ENTRIES - 1);
-    if (e.node_a == id) return at(e.x, e.y, e.term_a_offset[entry]);
-    if (e.node_b == id) return at(e.x, e.y, e.term_b_offset[entry]);
+    if (visit(e.node_a, at(e.x, e.y, e.term_a_offset[entry])) ||
+        visit(e.node_b, at(e.x, e.y, e.term_b_offset[entry]))) {
+      return;
+    }
   }
   for (const SpdtRecord& s : bench.spdts) {
     if (!s.in_use) break;
-    if (s.node_t1 == id) return at(s.x, s.y, s.t1_offset);
-    if (s.node_common == id) return at(s.x, s.y, s.common_offset);
-    if (s.node_t2 == id) return at(s.x, s.y, s.t2_offset);
+    if (visit(s.node_t1, at(s.x, s.y, s.t1_offset)) ||
+        visit(s.node_common, at(s.x, s.y, s.common_offset)) ||
+        visit(s.node_t2, at(s.x, s.y, s.t2_offset))) {
+      return;
+    }
   }
   for (const RelayRecord& r : bench.relays) {
     if (!r.in_use) break;
-    if (r.node_coil_a == id) return at(r.x, r.y, r.coil_a_offset);
-    if (r.node_coil_b == id) return at(r.x, r.y, r.coil_b_offset);
-    if (r.node_contact_a == id) return at(r.x, r.y, r.contact_a_offset);
-    if (r.node_contact_b == id) return at(r.x, r.y, r.contact_b_offset);
+    if (visit(r.node_coil_a, at(r.x, r.y, r.coil_a_offset)) ||
+        visit(r.node_coil_b, at(r.x, r.y, r.coil_b_offset)) ||
+        visit(r.node_contact_a, at(r.x, r.y, r.contact_a_offset)) ||
+        visit(r.node_contact_b, at(r.x, r.y, r.contact_b_offset))) {
+      return;
+    }
   }
   for (const RheostatRecord& r : bench.rheostats) {
     if (!r.in_use) break;
-    if (r.node_bar_a == id) return at(r.x, r.y, r.bar_a_offset);
-    if (r.node_bar_b == id) return at(r.x, r.y, r.bar_b_offset);
-    if (r.node_coil_a == id) return at(r.x, r.y, r.coil_a_offset);
-    if (r.node_coil_b == id) return at(r.x, r.y, r.coil_b_offset);
+    if (visit(r.node_bar_a, at(r.x, r.y, r.bar_a_offset)) ||
+        visit(r.node_bar_b, at(r.x, r.y, r.bar_b_offset)) ||
+        visit(r.node_coil_a, at(r.x, r.y, r.coil_a_offset)) ||
+        visit(r.node_coil_b, at(r.x, r.y, r.coil_b_offset))) {
+      return;
+    }
   }
   for (const auto* meters : {&bench.voltmeters, &bench.ammeters}) {
     for (const DualMeterRecord& m : *meters) {
       if (!m.in_use) break;
-      if (m.node_common == id) return at(m.x, m.y, m.common_offset);
-      if (m.node_mid == id) return at(m.x, m.y, m.mid_offset);
-      if (m.node_high == id) return at(m.x, m.y, m.high_offset);
+      if (visit(m.node_common, at(m.x, m.y, m.common_offset)) ||
+          visit(m.node_mid, at(m.x, m.y, m.mid_offset)) ||
+          visit(m.node_high, at(m.x, m.y, m.high_offset))) {
+        return;
+      }
     }
   }
-  return std::nullopt;
+}
+
+std::optional<Point> TerminalPosition(const Bench& bench, int32_t id, int view_entry) {
+  std::optional<Point> found;
+  ForEachTerminal(bench, view_entry, [&](int32_t terminal, Point p) {
+    if (terminal != id) return false;
+    found = p;
+    return true;
+  });
+  return found;
 }
 
 Point WireEndPosition(const Bench& bench, int wire_index, int end) {

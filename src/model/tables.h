@@ -1,6 +1,7 @@
 #pragma once
 // Emptying, compacting and looking up the bench tables.
 
+#include <functional>
 #include <optional>
 
 #include "model/bench.h"
@@ -41,6 +42,15 @@ void CompactBlackBoxes(Bench& bench);
 
 // Frees every ground link the analysis added (state 3).
 void RemoveGroundLinks(Bench& bench);
+
+// Visits every terminal a wire can join, in the order wires look them up:
+// two-terminal components (A, then B), SPDT switches (1, common, 2), relays
+// (coil A, coil B, contact A, contact B), rheostats (bar A, bar B, coil A,
+// coil B), voltmeters and ammeters (common, low, high). Two-terminal
+// components use offset entry pose - 1 + view_entry (0 object view, 1
+// circuit view). The visit stops when `visit(id, position)` returns true.
+void ForEachTerminal(const Bench& bench, int view_entry,
+                     const std::function<bool(int32_t, Point)>& visit);
 
 // Where the terminal with this node id stands on the bench. Two-terminal
 // components use offset entry pose - 1 + view_entry (0 object view, 1 circuit
