@@ -1,0 +1,416 @@
+// Press, move and release on the bench: placing, selecting and dragging.
+
+#include "interaction/bench_interaction.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "document/geometry.h"
+#include "model/analysis.h"
+#include "model/kinds.h"
+#include "model/placement.h"
+#include "model/tables.h"
+
+namespace voltaro {
+namespace {
+
+void MoveTo(Bench& bench, int32_t kind, int index, Point p) {
+  auto set = [&](int32_t& x, int32_t& y) {
+    x = p.x;
+    y = p.y;
+  };
+  switch (kind) {
+    case KIND_SLIDE_RHEOSTAT: set(bench.rheostats[index].x, bench.rheostats[index].y); return;
+    case KIND_POINTER_VOLTMETER: set(bench.voltmeters[index].x, bench.voltmeters[index].y); return;
+    case KIND_POINTER_AMMETER: set(bench.ammeters[index].x, bench.ammeters[index].y); return;
+    case KIND_SPDT_SWITCH: set(bench.spdts[index].x, bench.spdts[index].y); return;
+    case KIND_RELAY: set(bench.relays[index].x, bench.relays[index].y); return;
+    case KIND_NOTE: set(bench.notes[index].x, bench.notes[index].y); return;
+    default: break;
+  }
+  const KindInfo* info = FindKind(kind);
+  if (info && info->family == Family::TwoTerminal) set(bench.elements[index].x, bench.elements[index].y);
+}
+
+const char* TableName(Family f) {
+  switch (f) {
+    case Family::TwoTerminal: return "no room for another component";
+    case Family::Rheostat: return "no room for another slide rheostat";
+    case Family::Voltmeter:
+    case Family::Ammeter: return "no room for another pointer meter";
+    case Family::Spdt: return "no room for another double-throw switch";
+    case Family::Relay: return "no room for another relay";
+    default: return "no room left";
+  }
+}
+
+}  // namespace
+
+BenchInteraction::BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort& ui,
+                                   ClipboardPort& clipboard)
+    : selected_kind(renderer.selection().kind),
+      selected_index(renderer.selection().index),
+      wire_selected(renderer.selection().wire_selected),
+      selected_wire(renderer.selection().wire),
+      bench_(bench),
+      renderer_(renderer),
+      ui_(ui),
+      clipboard_(clipboard) {}
+
+void BenchInteraction::redraw() { renderer_.Draw_obj(); }
+
+bool BenchInteraction::inside_black_box(int x, int y, int* index) const {
+  for (int i = 0; i < BLACK_BOX_SLOTS && bench_.black_boxes[i].in_use; ++i) {
+    const BlackBoxRecord& b = bench_.black_boxes[i];
+    if (b.x < x && x < b.x + b.width && b.y < y && y < b.y + b.height) {
+      if (index) *index = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
+  mouse_pos = {x, y};
+  dragging = slider_drag = magnet_drag = false;
+  wire_selected = false;
+  selected_wire = -1;
+  // What a black box hides cannot be touched.
+  if (inside_black_box(x, y)) return;
+
+  if (button == LEFT_BUTTON) {
+    button_down = true;
+    if (pending_kind == 0) {
+      if (grab_slider(x, y) || grab_magnet(x, y)) return;
+      switch (do_creat_dianxian(x, y)) {
+        case 1: return;
+        case 2: bench_.analysis_pending = 1; return;
+        default: break;
+      }
+      if (find_obj_to_move(x, y) != 0) {
+        redraw();
+        return;
+      }
+    }
+    selected_index = -1;
+    switch (pending_kind) {
+      case 0: break;
+      case KIND_MAGNIFIER:
+        zoom_centre = {x, y};
+        ui_.show_magnifier(zoom_centre);
+        ui_.restore_cursor();
+        pending_kind = 0;
+        break;
+      case KIND_NOTE: {
+        const int index = CountNotes(bench_);
+        if (index <= FindKind(KIND_NOTE)->placement_limit) {
+          NoteRecord& note = bench_.notes[index];
+          note.in_use = 0;
+          note.lines.clear();
+          note.x = x;
+          note.y = y;
+          selected_index = index;
+          ui_.edit_note(index);
+        } else {
+          ui_.status_message("The bench is full: no room for another note");
+        }
+        pending_kind = 0;
+        break;
+      }
+      case KIND_BLACK_BOX: start_band(x, y); break;
+      default: place(x, y); break;
+    }
+  } else if (button == RIGHT_BUTTON) {
+    if (find_obj_to_move(x, y) != 0) redraw();
+    if (wire_in_progress) {
+      // The record taken when the wire was started stays free.
+      wire_in_progress = false;
+      bench_.wires[CountWires(bench_)].point_count = 0;
+    }
+    pending_kind = 0;
+    ui_.reset_components_box();
+  }
+  DerivePoseGeometry(bench_);
+  redraw();
+}
+
+void BenchInteraction::place(int x, int y) {
+  const PlaceResult r = PlaceComponent(bench_, pending_kind, x, y);
+  if (r.outcome != PlaceOutcome::Placed) {
+    // The press places nothing and the mode stays, but the pupil is told why.
+    const KindInfo* info = FindKind(pending_kind);
+    if (info && r.outcome == PlaceOutcome::TableFull) {
+      ui_.status_message(std::string("The bench is full: ") + TableName(info->family));
+    } else if (r.outcome == PlaceOutcome::NoWireRoom) {
+      ui_.status_message("The bench is full: no room for more wires");
+    }
+    return;
+  }
+  const int32_t kind = pending_kind;
+  selected_index = r.index;
+  pending_kind = 0;
+  ui_.reset_components_box();
+  if (FindKind(kind)->family == Family::TwoTerminal) {
+    if (kind == KIND_BULB) ui_.choose_bulb(r.index);
+    renderer_.make_fact_two_obj_pic(r.index);
+  }
+}
+
+void BenchInteraction::start_band(int x, int y) {
+  if (CountBlackBoxes(bench_) >= BLACK_BOX_SLOTS) {
+    ui_.status_message("The bench is full: no room for another black box");
+    return;
+  }
+  band_active = true;
+  band_start = last_mouse = {x, y};
+  band_rectangle(last_mouse);
+}
+
+int BenchInteraction::find_obj_to_move(int x, int y) {
+  // Bend points of drawn wires come first, so a point near a component can
+  // still be grabbed.
+  for (int w = 0; w < WIRE_SLOTS && bench_.wires[w].state != WIRE_FREE; ++w) {
+    const WireRecord& wire = bench_.wires[w];
+    if (wire.state != WIRE_DRAWN) continue;
+    for (int k = 0; k < wire.point_count && k < WIRE_POINTS; ++k) {
+      if (std::abs(x - wire.points[k].x) < 9 && std::abs(y - wire.points[k].y) < 9) {
+        wire_selected = true;
+        selected_wire = w;
+        dragging = true;
+        selected_kind = -1;
+        selected_index = k;
+        return -1;
+      }
+    }
+  }
+  int32_t hit_kind = 0;
+  int hit_index = -1;
+  Point centre;
+  const auto box = [&](int cx, int cy, int w, int h) {
+    return std::abs(x - cx) < w && std::abs(y - cy) < h;
+  };
+  for (int i = 0; i < TWO_TERMINAL_SLOTS && bench_.elements[i].in_use() && !hit_kind; ++i) {
+    const ElementRecord& e = bench_.elements[i];
+    const Offset h = HalfSize(e);
+    if (box(e.x, e.y, h.dx, h.dy)) hit_kind = e.kind, hit_index = i, centre = {e.x, e.y};
+  }
+  for (int i = 0; i < SPDT_SLOTS && bench_.spdts[i].in_use && !hit_kind; ++i) {
+    const SpdtRecord& s = bench_.spdts[i];
+    if (box(s.x, s.y, 53, 34)) {
+      hit_kind = KIND_SPDT_SWITCH, hit_index = i, centre = {s.x, s.y};
+      spdt_click_zone = y < s.y - 10 ? 0 : x < s.x ? 1 : 2;
+    }
+  }
+  for (int i = 0; i < RELAY_SLOTS && bench_.relays[i].in_use && !hit_kind; ++i) {
+    const RelayRecord& r = bench_.relays[i];
+    if (box(r.x, r.y, 43, 29)) hit_kind = KIND_RELAY, hit_index = i, centre = {r.x, r.y};
+  }
+  for (int i = 0; i < RHEOSTAT_SLOTS && bench_.rheostats[i].in_use && !hit_kind; ++i) {
+    const RheostatRecord& r = bench_.rheostats[i];
+    if (box(r.x, r.y, 67, 22)) hit_kind = KIND_SLIDE_RHEOSTAT, hit_index = i, centre = {r.x, r.y};
+  }
+  for (auto [meters, kind] : {std::pair{&bench_.voltmeters, int32_t{KIND_POINTER_VOLTMETER}},
+                              std::pair{&bench_.ammeters, int32_t{KIND_POINTER_AMMETER}}}) {
+    for (int i = 0; i < METER_SLOTS && (*meters)[i].in_use && !hit_kind; ++i) {
+      const DualMeterRecord& m = (*meters)[i];
+      if (m.x - 60 < x && x < m.x + 54 && m.y - 60 < y && y < m.y + 54) {
+        hit_kind = kind, hit_index = i, centre = {m.x, m.y};
+      }
+    }
+  }
+  if (!hit_kind) {
+    const int w = wire_under(x, y, false);
+    if (w >= 0) {
+      wire_selected = true;
+      selected_wire = w;
+      selected_kind = -1;
+      return 0;
+    }
+  }
+  for (int i = 0; i < NOTE_SLOTS && bench_.notes[i].in_use && !hit_kind; ++i) {
+    const NoteRecord& n = bench_.notes[i];
+    if (n.x < x && x < n.x + n.width && n.y < y && y < n.y + n.height) {
+      hit_kind = KIND_NOTE, hit_index = i, centre = {n.x, n.y};
+    }
+  }
+  selected_kind = hit_kind;
+  if (!hit_kind) return 0;
+  selected_index = hit_index;
+  last_mouse = {x, y};
+  grab_offset = {x - centre.x, y - centre.y};
+  dragging = true;
+  drag_outline(centre.x, centre.y);
+  return hit_kind;
+}
+
+void BenchInteraction::Image1MouseMove(int, int x, int y) {
+  mouse_pos = {x, y};
+  if (band_active && button_down) {
+    band_rectangle(last_mouse);
+    last_mouse = {x, y};
+    band_rectangle(last_mouse);
+    return;
+  }
+  if (slider_drag) {
+    drag_slider(x);
+    return;
+  }
+  if (magnet_drag) {
+    drag_magnet(y);
+    return;
+  }
+  if (wire_in_progress) rubber_line({x, y});
+  if (!button_down || !dragging) return;
+  if (selected_kind == -1) {
+    // A bend point follows the pointer live.
+    if (selected_wire >= 0 && selected_index >= 0 && selected_index < WIRE_POINTS) {
+      bench_.wires[selected_wire].points[selected_index] = {x, y};
+      redraw();
+    }
+    return;
+  }
+  if (selected_kind == 0) return;
+  // The object stays put until the drop; only its outline follows.
+  drag_outline(last_mouse.x - grab_offset.x, last_mouse.y - grab_offset.y);
+  drag_outline(x - grab_offset.x, y - grab_offset.y);
+  last_mouse = {x, y};
+}
+
+void BenchInteraction::Image1MouseUp(int button, int, int x, int y) {
+  mouse_pos = {x, y};
+  slider_drag = magnet_drag = false;
+  if (pending_kind == KIND_BLACK_BOX && band_active && x != band_start.x && y != band_start.y) {
+    finish_band(x, y);
+  }
+  if (button == LEFT_BUTTON && selected_kind != 0 && button_down && dragging) drop(x, y);
+  if (button == RIGHT_BUTTON) {
+    right_release(x, y);
+    return;
+  }
+  button_down = false;
+  if (!wire_in_progress) redraw();
+  if (button == LEFT_BUTTON && selected_kind == KIND_MULTIMETER && selected_index >= 0 &&
+      on_multimeter_knob(selected_index, x, y)) {
+    step_multimeter(selected_index, -1);
+  }
+  if (ui_.magnifier_visible()) ui_.refresh_magnifier();
+}
+
+void BenchInteraction::finish_band(int x, int y) {
+  const int index = CountBlackBoxes(bench_);
+  if (index < BLACK_BOX_SLOTS) {
+    BlackBoxRecord& b = bench_.black_boxes[index];
+    b = BlackBoxRecord{};
+    b.in_use = 1;
+    b.x = std::min(x, band_start.x);
+    b.y = std::min(y, band_start.y);
+    b.width = std::abs(x - band_start.x);
+    b.height = std::abs(y - band_start.y);
+    selected_index = index;
+    if (ui_.set_up_black_box(index) == DialogOutcome::Cancelled) {
+      // A box the teacher cancelled is not left on the bench.
+      bench_.black_boxes[index].in_use = 0;
+      CompactBlackBoxes(bench_);
+      selected_index = -1;
+    }
+  }
+  band_active = false;
+  pending_kind = 0;
+}
+
+void BenchInteraction::drop(int x, int y) {
+  dragging = false;
+  if (selected_kind == -1) return;  // a bend point has moved already
+  // Nothing can be dropped off the bench.
+  if (x <= 0) x = 10;
+  if (y <= 0) y = 10;
+  if (x >= BenchRenderer::WIDTH) x = BenchRenderer::WIDTH - 10;
+  if (y >= BenchRenderer::HEIGHT) y = BenchRenderer::HEIGHT - 10;
+  MoveTo(bench_, selected_kind, selected_index, {x - grab_offset.x, y - grab_offset.y});
+}
+
+void BenchInteraction::right_release(int x, int y) {
+  int box = -1;
+  if (inside_black_box(x, y, &box)) {
+    button_down = true;
+    selected_index = box;
+    selected_kind = KIND_BLACK_BOX;
+    ui_.show_black_box_menu({x, y + 65});
+    return;
+  }
+  const int w = wire_under(x, y, true);
+  if (w >= 0) {
+    wire_selected = true;
+    selected_wire = w;
+    selected_kind = 0;
+    redraw();
+    ui_.show_context_menu({x, y});
+    return;
+  }
+  // Later records lie on top, so the last hit wins here.
+  for (int i = 0; i < TWO_TERMINAL_SLOTS && bench_.elements[i].in_use(); ++i) {
+    const ElementRecord& e = bench_.elements[i];
+    const Offset h = HalfSize(e);
+    if (std::abs(x - e.x) < h.dx && std::abs(y - e.y) < h.dy) {
+      selected_kind = e.kind;
+      selected_index = i;
+      if (e.kind == KIND_MULTIMETER && on_multimeter_knob(i, x, y)) {
+        step_multimeter(i, +1);
+        button_down = false;
+        return;
+      }
+    }
+  }
+  const auto around = [&](int cx, int cy, int w, int h) {
+    return std::abs(x - cx) < w && std::abs(y - cy) < h;
+  };
+  for (int i = 0; i < SPDT_SLOTS && bench_.spdts[i].in_use; ++i) {
+    if (around(bench_.spdts[i].x, bench_.spdts[i].y, 53, 34)) selected_kind = KIND_SPDT_SWITCH, selected_index = i;
+  }
+  for (int i = 0; i < RELAY_SLOTS && bench_.relays[i].in_use; ++i) {
+    if (around(bench_.relays[i].x, bench_.relays[i].y, 43, 29)) selected_kind = KIND_RELAY, selected_index = i;
+  }
+  for (int i = 0; i < RHEOSTAT_SLOTS && bench_.rheostats[i].in_use; ++i) {
+    if (around(bench_.rheostats[i].x, bench_.rheostats[i].y, 65, 25)) selected_kind = KIND_SLIDE_RHEOSTAT, selected_index = i;
+  }
+  for (int i = 0; i < METER_SLOTS && bench_.voltmeters[i].in_use; ++i) {
+    if (around(bench_.voltmeters[i].x, bench_.voltmeters[i].y, 60, 54)) selected_kind = KIND_POINTER_VOLTMETER, selected_index = i;
+  }
+  for (int i = 0; i < METER_SLOTS && bench_.ammeters[i].in_use; ++i) {
+    if (around(bench_.ammeters[i].x, bench_.ammeters[i].y, 60, 54)) selected_kind = KIND_POINTER_AMMETER, selected_index = i;
+  }
+  for (int i = 0; i < NOTE_SLOTS && bench_.notes[i].in_use; ++i) {
+    const NoteRecord& n = bench_.notes[i];
+    if (n.x < x && x < n.x + n.width && n.y < y && y < n.y + n.height) selected_kind = KIND_NOTE, selected_index = i;
+  }
+  button_down = false;
+  ui_.show_context_menu({x, y});
+}
+
+void BenchInteraction::Rotate() {
+  if (selected_index < 0) return;
+  DerivePoseGeometry(bench_);
+  const KindInfo* info = FindKind(selected_kind);
+  if (info && info->family == Family::TwoTerminal && selected_index < TWO_TERMINAL_SLOTS) {
+    ElementRecord& e = bench_.elements[selected_index];
+    switch (e.kind) {
+      case KIND_STORAGE_BATTERY:
+      case KIND_STORAGE_BATTERY_SET:
+        e.pose = e.pose == 1 ? 3 : 1;
+        renderer_.make_fact_two_obj_pic(selected_index);
+        break;
+      case KIND_FIXED_RESISTOR: case KIND_VOLTAGE_SUPPLY: case KIND_BULB: case KIND_SPST_SWITCH:
+      case KIND_FUSE: case KIND_RESISTANCE_WIRE: case KIND_RESISTANCE_BOX: case KIND_DRY_CELL:
+      case KIND_BATTERY_SET: case KIND_9V_BATTERY: case KIND_SIGNAL_LIGHT: case KIND_BELL:
+      case KIND_DIODE: case KIND_STRAIGHT_LEAD:
+        e.pose = e.pose >= 7 ? 1 : e.pose + 2;
+        renderer_.make_fact_two_obj_pic(selected_index);
+        break;
+      default:
+        break;
+    }
+  }
+  redraw();
+}
+
+}  // namespace voltaro

@@ -1,0 +1,117 @@
+#pragma once
+// The bench under the mouse: placing, selecting and moving components,
+// drawing wires, operating switches, sliders, magnets and the multimeter
+// knob, and the edit commands that act on the selection. It changes the
+// tables and asks for redraws; only drag outlines and rubber lines are drawn
+// here, straight onto the bench picture.
+
+#include <cstdint>
+
+#include "document/clipboard.h"
+#include "interaction/ui_port.h"
+#include "model/bench.h"
+#include "render/bench_renderer.h"
+
+namespace voltaro {
+
+enum MouseButton { LEFT_BUTTON = 0, RIGHT_BUTTON = 1, MIDDLE_BUTTON = 2 };
+
+// Which menu items make sense for the current selection.
+struct EditMenuState {
+  bool copy = false, cut = false, paste = false, del = false, repair = false, properties = false;
+};
+
+// Half extents of the outline that follows a dragged object around its
+// centre (notes use their own rectangle).
+Offset DragExtents(const Bench& bench, int32_t kind, int index);
+
+class BenchInteraction {
+ public:
+  BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort& ui, ClipboardPort& clipboard);
+
+  // The bench mouse handlers; coordinates are bench pixels.
+  void Image1MouseDown(int button, int shift, int x, int y);
+  void Image1MouseMove(int shift, int x, int y);
+  void Image1MouseUp(int button, int shift, int x, int y);
+  void Image1DblClick();
+
+  // Selects what lies under (x, y) and starts dragging it. Returns the kind
+  // hit, -1 for a wire bend point, 0 for a wire segment or nothing.
+  int find_obj_to_move(int x, int y);
+  // A press while wiring: 0 nothing done, 1 a wire started or extended (or
+  // the press swallowed), 2 a wire finished.
+  int do_creat_dianxian(int x, int y);
+  void do_found_lian1(int x, int y);
+  void do_found_lian2();
+
+  // Edit commands on the selection.
+  void Rotate();
+  void Delete();
+  void Repair();
+  void Properties();
+  void Copy();
+  void Cut();
+  void Paste();
+  EditMenuState MenuState();
+  // "Open Black Box" of the black-box menu.
+  void OpenBlackBox();
+  // A release on the wire colour swatch.
+  void ChooseWireColor();
+
+  // Choosing a kind in the components box or the menu; 0 returns to select.
+  void set_pending_kind(int32_t kind) { pending_kind = kind; }
+
+  // The interaction state, named as the bench's handlers name it.
+  int32_t pending_kind = 0;
+  int32_t& selected_kind;
+  int& selected_index;
+  bool& wire_selected;
+  int& selected_wire;
+  bool button_down = false;
+  bool dragging = false;
+  bool wire_in_progress = false;
+  bool slider_drag = false;
+  int slider_index = -1;
+  bool magnet_drag = false;
+  int magnet_index = -1;
+  int magnet_last_y = 0;
+  bool band_active = false;
+  Point band_start;
+  Point last_mouse;
+  Point grab_offset;
+  Point wire_anchor;
+  int spdt_click_zone = 0;
+  Point mouse_pos;
+  Point zoom_centre;
+  int32_t wire_color = 8404992;  // the swatch: colour of every new wire
+
+ private:
+  bool inside_black_box(int x, int y, int* index = nullptr) const;
+  bool grab_slider(int x, int y);
+  bool grab_magnet(int x, int y);
+  void drag_slider(int x);
+  void drag_magnet(int y);
+  void place(int x, int y);
+  void start_band(int x, int y);
+  void finish_band(int x, int y);
+  void drop(int x, int y);
+  void right_release(int x, int y);
+  bool on_multimeter_knob(int slot, int x, int y) const;
+  void step_multimeter(int slot, int step);
+  // The outline that follows the pointer while dragging, centred at (cx, cy).
+  void drag_outline(int cx, int cy);
+  void band_rectangle(Point corner);
+  void rubber_line(Point to);
+  void xor_dot(int x, int y);
+  int wire_under(int x, int y, bool right_release) const;
+  int terminal_at(int x, int y) const;
+  void redraw();
+  void after_analysis_view();
+
+  Bench& bench_;
+  BenchRenderer& renderer_;
+  UiPort& ui_;
+  ClipboardPort& clipboard_;
+};
+
+}  // namespace voltaro

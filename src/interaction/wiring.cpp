@@ -1,0 +1,115 @@
+// Drawing wires terminal to terminal, with bends, and finding them again.
+
+#include <cmath>
+#include <cstdlib>
+
+#include "interaction/bench_interaction.h"
+#include "model/tables.h"
+
+namespace voltaro {
+namespace {
+
+double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+// The pointer is on the segment when going round by it is at most a pixel
+// longer than the segment itself.
+bool OnSegment(Point s, Point p, Point q) {
+  const double length = std::trunc(Distance(p, q));
+  return std::fabs(Distance(s, p) + Distance(s, q) - length) <= 1;
+}
+
+}  // namespace
+
+int BenchInteraction::terminal_at(int x, int y) const {
+  int32_t hit = 0;
+  ForEachTerminal(bench_, bench_.circuit_view ? 1 : 0, [&](int32_t id, Point t) {
+    if (std::abs(x - t.x) < 6 && std::abs(y - t.y) < 6) {
+      hit = id;
+      return true;
+    }
+    return false;
+  });
+  return hit;
+}
+
+int BenchInteraction::do_creat_dianxian(int x, int y) {
+  if (!wire_in_progress) {
+    const int free = CountWires(bench_);
+    if (free >= WIRE_SLOTS) return 0;
+    selected_index = free;
+    const int32_t terminal = terminal_at(x, y);
+    if (terminal == 0) return 0;
+    WireRecord& w = bench_.wires[free];
+    w = WireRecord{};
+    w.node_a = terminal;
+    do_found_lian1(x, y);
+    return 1;
+  }
+  WireRecord& w = bench_.wires[CountWires(bench_)];
+  const int32_t terminal = terminal_at(x, y);
+  if (terminal != 0) {
+    w.node_b = terminal;
+    // A wire cannot end where it started; drawing goes on.
+    if (terminal == w.node_a) return 1;
+    do_found_lian2();
+    return 2;
+  }
+  if (w.point_count >= WIRE_POINTS - 1) {
+    // The hundredth bend drops the wire.
+    w.point_count = 0;
+    w.state = WIRE_FREE;
+    wire_in_progress = false;
+    return 0;
+  }
+  w.points[w.point_count++] = {x, y};
+  xor_dot(x, y);
+  wire_anchor = last_mouse = {x, y};
+  return 1;
+}
+
+void BenchInteraction::do_found_lian1(int x, int y) {
+  wire_in_progress = true;
+  xor_dot(x, y);
+  wire_anchor = last_mouse = {x, y};
+}
+
+void BenchInteraction::do_found_lian2() {
+  WireRecord& w = bench_.wires[CountWires(bench_)];
+  w.wire_id = bench_.take_id();
+  w.state = WIRE_DRAWN;
+  w.color = wire_color;
+  wire_in_progress = false;
+}
+
+int BenchInteraction::wire_under(int x, int y, bool right_release) const {
+  const Point s{x, y};
+  const int view = bench_.circuit_view ? 1 : 0;
+  for (int i = 0; i < WIRE_SLOTS && bench_.wires[i].state != WIRE_FREE; ++i) {
+    const WireRecord& w = bench_.wires[i];
+    if (w.state != WIRE_DRAWN) continue;
+    const Point a = TerminalPosition(bench_, w.node_a, view).value_or(Point{0, 0});
+    const Point b = TerminalPosition(bench_, w.node_b, view).value_or(Point{0, 0});
+    const int n = std::clamp(w.point_count, 0, WIRE_POINTS);
+    if (n == 0) {
+      if (OnSegment(s, a, b)) return i;
+      continue;
+    }
+    if (OnSegment(s, a, w.points[0]) || OnSegment(s, b, w.points[n - 1])) return i;
+    for (int k = 0; k + 1 < n; ++k) {
+      const Point q = w.points[k + 1];
+      if (OnSegment(s, w.points[k], q)) return i;
+      if (right_release && std::abs(x - q.x) < 4 && std::abs(y - q.y) < 4) return i;
+    }
+  }
+  return -1;
+}
+
+void BenchInteraction::ChooseWireColor() {
+  int32_t color = wire_color;
+  if (!ui_.pick_color(color)) return;
+  wire_color = color;
+  // The new colour shows at the next redraw.
+  if (wire_selected && selected_wire >= 0) bench_.wires[selected_wire].color = color;
+}
+
+}  // namespace voltaro
