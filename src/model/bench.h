@@ -261,6 +261,11 @@ struct Bench {
   // Each two-terminal slot owns a picture that moves with its record when
   // the table is compacted (from slot, to slot).
   std::function<void(int, int)> element_picture_moved;
+  // Asks for the picture of one two-terminal slot to be built afresh from its
+  // record, as after a file has been read.
+  std::function<void(int)> element_picture_needed;
+  // Told when a whole experiment has just replaced the bench (a file read).
+  std::function<void()> document_changed;
   SoundPlayer* sound = nullptr;
 
   int32_t take_id() { return ++next_id; }

@@ -1,0 +1,56 @@
+#pragma once
+// The experiment file (*.ele): the whole bench as one value per line, in GBK
+// with CR LF line ends. Versions 2, 3 and 3.2 are read; 3.2 is written.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "model/bench.h"
+
+namespace voltaro {
+
+// File versions, as named by the header line.
+enum FileVersion : int {
+  FILE_VERSION_2 = 2,
+  FILE_VERSION_3 = 3,
+  FILE_VERSION_32 = 32,
+};
+
+// The header every file is written with (UTF-8 here, GBK in the file).
+constexpr std::string_view HEADER_V32 = "Brenvoltastica 电路部分 v3.2 Omaris Tevlin";
+
+// What became of an attempt to open an experiment. Every outcome but Opened
+// leaves an empty bench, so nothing half read can be saved over the file.
+enum class OpenOutcome {
+  Opened,
+  CannotRead,  // the file could not be opened or read
+  BadHeader,   // the first line names no version we know; nothing was read
+  Damaged,     // a value line is missing or malformed, or a count is too big
+};
+
+// The version a header line (GBK bytes) names, or 0 for a line we refuse.
+int HeaderVersion(std::string_view gbk_line);
+
+// The bench as the bytes of a version 3.2 file.
+std::string ExperimentText(const Bench& bench);
+
+// Empties the bench and fills its tables from the bytes of a file, with the
+// storage-battery terminal reset, the version 2 meter defaults and next_id
+// set to the largest id read. Nothing else: no geometry, pictures or
+// analysis. On any outcome but Opened the bench is left empty.
+OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text);
+
+// DecodeExperiment, then on success what opening a document does: the
+// built-in geometry, a picture for every two-terminal slot, the analysis and
+// the bench's document_changed hook.
+OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text);
+
+// Reads an experiment file into the bench as ReadExperimentText does.
+OpenOutcome ReadExperimentFile(Bench& bench, const std::filesystem::path& path);
+
+// Saves the bench to `path`. The file is replaced only once the new one has
+// been written completely; on failure (false) the old file is untouched.
+bool WriteExperimentFile(const Bench& bench, const std::filesystem::path& path);
+
+}  // namespace voltaro
