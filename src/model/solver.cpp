@@ -1,40 +1,292 @@
 #include "model/solver.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 
 namespace voltaro {
+namespace {
+
+constexpr int S = EquationSystem::STORAGE;
+
+// The dense matrix is the one truth about every value; an entry whose bits
+// are those of +0 is "empty". Only the sign of a zero could tell a skipped
+// "x - 0 * y" from a done one, and no zero is ever a divisor here, so no
+// empty entry can change any other value.
+bool empty(double v) { return std::bit_cast<uint64_t>(v) == 0; }
+
+// For each line (a row, or a column) the indices of its entries that are not
+// empty, in no particular order; `pos` gives an index's place in its list so
+// that it can be taken out at once. A place is trusted only when the list
+// holds that index there, so `pos` never needs clearing.
+struct SparseLists {
+  std::unique_ptr<int16_t[]> items{new int16_t[S * S]()};
+  std::unique_ptr<int16_t[]> pos{new int16_t[S * S]()};
+  std::unique_ptr<int[]> len{new int[S]()};
+
+  const int16_t* begin(int line) const { return &items[line * S]; }
+  const int16_t* end(int line) const { return &items[line * S] + len[line]; }
+  void add(int line, int i) {
+    items[line * S + len[line]] = static_cast<int16_t>(i);
+    pos[line * S + i] = static_cast<int16_t>(len[line]++);
+  }
+  void remove(int line, int i) {
+    const int at = pos[line * S + i];
+    const int16_t last = items[line * S + --len[line]];
+    items[line * S + at] = last;
+    pos[line * S + last] = static_cast<int16_t>(at);
+  }
+};
+
+// A tournament over the rows for the pivot search: every node holds the row
+// with the larger coefficient maximum of its two halves, the later row on a
+// tie, just as a row-major scan with ">=" ends on the last of equal values.
+struct PivotTree {
+  static constexpr int LEAVES = 512;
+  static_assert(LEAVES >= S);
+  std::unique_ptr<int[]> node{new int[2 * LEAVES]()};
+
+  int winner() const { return node[1]; }
+  void build(const double* row_max) {
+    for (int r = 0; r < LEAVES; ++r) node[LEAVES + r] = r;
+    for (int i = LEAVES - 1; i >= 1; --i) node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
+  }
+  void update(const double* row_max, int row) {
+    for (int i = (LEAVES + row) / 2; i >= 1; i /= 2) {
+      node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
+    }
+  }
+  // `left` comes from the half with the smaller row numbers.
+  static int pick(const double* row_max, int left, int right) {
+    return row_max[left] > row_max[right] ? left : right;
+  }
+};
+
+}  // namespace
+
+struct EquationSystem::Workspace {
+  SparseLists rows;  // per row: its columns
+  SparseLists cols;  // per column: its rows
+  // Largest absolute coefficient of each row not yet used as a pivot row and
+  // the last column holding it; -1 for used rows and rows outside 1..n.
+  std::unique_ptr<double[]> row_max{new double[PivotTree::LEAVES]()};
+  std::unique_ptr<int[]> row_arg{new int[PivotTree::LEAVES]()};
+  std::unique_ptr<uint8_t[]> used{new uint8_t[S]()};
+  PivotTree tree;
+  // The divided pivot row's non-zero entries, and the rows it acts on.
+  std::unique_ptr<int[]> pivot_cols{new int[S]()};
+  std::unique_ptr<double[]> pivot_vals{new double[S]()};
+  std::unique_ptr<int[]> target_rows{new int[S]()};
+  std::unique_ptr<double[]> factors{new double[S]()};
+};
 
 EquationSystem::EquationSystem()
-    : m_(new double[STORAGE * STORAGE]()),
-      rhs_(new double[STORAGE]()),
-      solution_(new double[STORAGE]()),
-      used_rows_(new int[STORAGE + 1]()) {}
+    : m_(new double[S * S]()),
+      rhs_(new double[S]()),
+      solution_(new double[S]()),
+      w_(std::make_unique<Workspace>()) {}
 
 EquationSystem::~EquationSystem() = default;
 
+void EquationSystem::clear_written() {
+  Workspace& w = *w_;
+  if (dense_) {
+    // The plain elimination may have left signed zeros anywhere.
+    for (int r = 0; r < extent_; ++r) std::memset(&m_[index(r, 0)], 0, sizeof(double) * S);
+  } else {
+    for (int r = 0; r < extent_; ++r) {
+      for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) m_[index(r, *c)] = 0;
+    }
+  }
+  for (int i = 0; i < extent_; ++i) w.rows.len[i] = w.cols.len[i] = 0;
+  extent_ = 0;
+  dense_ = false;
+}
+
 void EquationSystem::reset(int n) {
+  clear_written();
   n_ = n;
-  for (int r = 0; r <= n && r < STORAGE; ++r) {
-    std::memset(&m_[index(r, 0)], 0, sizeof(double) * STORAGE);
-    rhs_[r] = 0;
-    solution_[r] = 0;
+  for (int r = 0; r <= n && r < S; ++r) rhs_[r] = solution_[r] = 0;
+  extent_ = n + 1 < S ? n + 1 : S;
+}
+
+void EquationSystem::add_entry(int row, int col) {
+  w_->rows.add(row, col);
+  w_->cols.add(col, row);
+}
+
+void EquationSystem::remove_entry(int row, int col) {
+  w_->rows.remove(row, col);
+  w_->cols.remove(col, row);
+}
+
+void EquationSystem::set(int row, int col, double value) {
+  // The elimination sees rows and columns 1..n only.
+  if (row < 1 || row > n_ || col < 1 || col > n_) return;
+  double& e = m_[index(row, col)];
+  const bool was_empty = empty(e);
+  e = value;
+  if (dense_) return;
+  if (was_empty && !empty(value)) add_entry(row, col);
+  if (!was_empty && empty(value)) remove_entry(row, col);
+}
+
+void EquationSystem::rescan_row_max(int row) {
+  Workspace& w = *w_;
+  double best = 0;
+  int arg = 0;
+  const double* mr = &m_[index(row, 0)];
+  for (const int16_t* c = w.rows.begin(row); c != w.rows.end(row); ++c) {
+    const double a = std::fabs(mr[*c]);
+    if (a > best || (a == best && *c > arg)) {
+      best = a;
+      arg = *c;
+    }
+  }
+  w.row_max[row] = best;
+  w.row_arg[row] = arg;
+}
+
+void EquationSystem::solve() {
+  Workspace& w = *w_;
+  const int n = n_;
+  if (dense_) {
+    // Values were written behind the lists' back; start from scratch.
+    for (int r = 0; r <= n; ++r) w.used[r] = 0;
+    finish_densely(0, 0, 0);
+    return;
+  }
+  for (int r = 0; r < PivotTree::LEAVES; ++r) w.row_max[r] = -1;
+  for (int r = 1; r <= n; ++r) {
+    w.used[r] = 0;
+    rescan_row_max(r);
+  }
+  w.tree.build(w.row_max.get());
+
+  for (int used = 0; used < n;) {
+    const int p = w.tree.winner();
+    if (!(w.row_max[p] > 0)) break;
+    const int pcol = w.row_arg[p];
+    const double pivot = m_[index(p, pcol)];
+    w.used[p] = 1;
+    ++used;
+    w.row_max[p] = -1;
+    w.tree.update(w.row_max.get(), p);
+
+    // Divide the pivot row; zeros stay zeros. Every divided entry is at most
+    // 1 in size (the pivot is the row's largest), so only an infinite or
+    // undefined coefficient can make a value that is not finite.
+    bool finite = true;
+    int np = 0;
+    double* mp = &m_[index(p, 0)];
+    for (int i = w.rows.len[p] - 1; i >= 0; --i) {
+      const int k = w.rows.begin(p)[i];
+      const double v = mp[k] / pivot;
+      mp[k] = v;
+      finite &= std::isfinite(v);
+      if (empty(v)) {
+        remove_entry(p, k);
+      } else if (v != 0) {
+        w.pivot_cols[np] = k;
+        w.pivot_vals[np++] = v;
+      }
+    }
+    rhs_[p] = rhs_[p] / pivot;
+    finite &= std::isfinite(rhs_[p]);
+
+    int nt = 0;
+    for (const int16_t* r = w.cols.begin(pcol); r != w.cols.end(pcol); ++r) {
+      const double f = m_[index(*r, pcol)];
+      if (*r == p || f == 0) continue;
+      finite &= std::isfinite(f);
+      w.target_rows[nt] = *r;
+      w.factors[nt++] = f;
+    }
+    // 0 x inf is undefined: with such values about, skipping is not exact.
+    if (!finite) {
+      finish_densely(used, p, pcol);
+      return;
+    }
+
+    const double rhs_p = rhs_[p];
+    for (int t = 0; t < nt; ++t) {
+      const int j = w.target_rows[t];
+      const double f = w.factors[t];
+      double* mj = &m_[index(j, 0)];
+      // The largest changed entry, and what became of the row's old largest.
+      const int old_arg = w.row_arg[j];
+      double best = -1, at_old_arg = -1;
+      int arg = 0;
+      bool old_arg_changed = false;
+      for (int i = 0; i < np; ++i) {
+        const int k = w.pivot_cols[i];
+        const double before = mj[k];
+        const double after = before - f * w.pivot_vals[i];
+        mj[k] = after;
+        if (empty(before)) {
+          if (!empty(after)) add_entry(j, k);
+        } else if (empty(after)) {
+          remove_entry(j, k);
+        }
+        const double a = std::fabs(after);
+        if (a > best || (a == best && k > arg)) {
+          best = a;
+          arg = k;
+        }
+        if (k == old_arg) {
+          old_arg_changed = true;
+          at_old_arg = a;
+        }
+      }
+      rhs_[j] = rhs_[j] - f * rhs_p;
+      if (w.used[j]) continue;
+
+      // Entries left alone are at most the old maximum, and those equal to it
+      // lie before its column; so the old maximum still stands unless its own
+      // entry shrank and nothing changed grew past it.
+      const double old_max = w.row_max[j];
+      if (!old_arg_changed) {
+        if (best > old_max || (best == old_max && arg > old_arg)) {
+          w.row_max[j] = best;
+          w.row_arg[j] = arg;
+        }
+      } else if (at_old_arg >= old_max || best > old_max) {
+        w.row_max[j] = best;
+        w.row_arg[j] = arg;
+      } else {
+        rescan_row_max(j);
+      }
+      w.tree.update(w.row_max.get(), j);
+    }
+  }
+
+  for (int i = 1; i <= n; ++i) {
+    int first = S;
+    for (const int16_t* c = w.rows.begin(i); c != w.rows.end(i); ++c) {
+      if (*c < first && m_[index(i, *c)] != 0) first = *c;
+    }
+    if (first < S) solution_[first] = rhs_[i] / m_[index(i, first)];
   }
 }
 
-void EquationSystem::set(int row, int col, double value) { m_[index(row, col)] = value; }
-
-void EquationSystem::solve() {
+void EquationSystem::finish_densely(int used, int prow, int pcol) {
+  Workspace& w = *w_;
   const int n = n_;
-  for (int i = 0; i <= n; ++i) used_rows_[i] = 0;
-  int used = 0;
+  dense_ = true;
   for (;;) {
+    if (prow != 0) {
+      for (int j = 1; j <= n; ++j) {
+        if (j == prow) continue;
+        const double f = m_[index(j, pcol)];
+        for (int k = 1; k <= n; ++k) m_[index(j, k)] = m_[index(j, k)] - f * m_[index(prow, k)];
+        rhs_[j] = rhs_[j] - f * rhs_[prow];
+      }
+      if (used >= n) break;
+    }
     double best = 0, pivot = 0;
-    int prow = 0, pcol = 0;
+    prow = 0;
     for (int j = 1; j <= n; ++j) {
-      bool is_used = false;
-      for (int u = 0; u < used; ++u) is_used |= used_rows_[u] == j;
-      if (is_used) continue;
+      if (w.used[j]) continue;
       for (int l = 1; l <= n; ++l) {
         const double a = std::fabs(m_[index(j, l)]);
         if (a >= best) {
@@ -46,19 +298,17 @@ void EquationSystem::solve() {
       }
     }
     if (best == 0) break;
-    used_rows_[used++] = prow;
+    w.used[prow] = 1;
+    ++used;
     for (int k = 1; k <= n; ++k) m_[index(prow, k)] = m_[index(prow, k)] / pivot;
     rhs_[prow] = rhs_[prow] / pivot;
-    for (int j = 1; j <= n; ++j) {
-      if (j == prow) continue;
-      const double f = m_[index(j, pcol)];
-      for (int k = 1; k <= n; ++k) m_[index(j, k)] = m_[index(j, k)] - f * m_[index(prow, k)];
-      rhs_[j] = rhs_[j] - f * rhs_[prow];
-    }
-    if (used >= n) break;
   }
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) {
+  read_off_dense();
+}
+
+void EquationSystem::read_off_dense() {
+  for (int i = 1; i <= n_; ++i) {
+    for (int j = 1; j <= n_; ++j) {
       if (m_[index(i, j)] != 0) {
         solution_[j] = rhs_[i] / m_[index(i, j)];
         break;
@@ -70,7 +320,13 @@ void EquationSystem::solve() {
 int EquationSystem::classify() const {
   for (int i = 1; i <= n_; ++i) {
     int count = 0;
-    for (int j = 1; j <= n_; ++j) count += m_[index(i, j)] != 0;
+    if (dense_) {
+      for (int j = 1; j <= n_; ++j) count += m_[index(i, j)] != 0;
+    } else {
+      for (const int16_t* c = w_->rows.begin(i); c != w_->rows.end(i); ++c) {
+        count += m_[index(i, *c)] != 0;
+      }
+    }
     if (count == 0) return 1;
     if (count >= 2) return 2;
   }

@@ -1,5 +1,5 @@
 #pragma once
-// The equation system of one analysis run: a dense tableau of every terminal
+// The equation system of one analysis run: a tableau of every terminal
 // potential, branch current and wire current, solved by Gauss-Jordan
 // elimination with full pivoting.
 
@@ -15,6 +15,7 @@ class EquationSystem {
   static constexpr int MAX_VARIABLES = 499;
   static constexpr int STORAGE = 501;
 
+  // Every buffer the elimination needs is allocated here, once.
   EquationSystem();
   ~EquationSystem();
   EquationSystem(const EquationSystem&) = delete;
@@ -25,7 +26,8 @@ class EquationSystem {
   void reset(int n);
   int size() const { return n_; }
 
-  // Coefficient of variable `col` in equation `row`.
+  // Coefficient of variable `col` in equation `row`, both in 1..size();
+  // anything outside the system is not kept.
   void set(int row, int col, double value);
   double get(int row, int col) const { return m_[index(row, col)]; }
   void set_rhs(int row, double value) { rhs_[row] = value; }
@@ -36,20 +38,45 @@ class EquationSystem {
   // rows not yet used is the next pivot, ties going to the one met last in
   // row-major order; elimination stops at the first all-zero search. Then
   // each row gives the variable of its first non-zero coefficient.
+  //
+  // The result is bit for bit that of the plain dense elimination (up to the
+  // sign of zeros). A network's tableau is mostly empty, so only the work
+  // that can change a value is done: rows whose factor is zero and columns
+  // where the pivot row is zero are passed over, and each row's largest
+  // coefficient is kept up to date instead of searched for again.
   void solve();
 
   // 0 when every row holds exactly one coefficient, 1 when the first row that
   // does not holds none, 2 when it holds several.
   int classify() const;
 
+  // How the last solve() went: by the fast path only, or finished densely
+  // because an infinite or undefined value appeared (a bench with a NaN
+  // resistance, say), where skipping a zero factor is no longer exact.
+  bool finished_densely() const { return dense_; }
+
  private:
+  struct Workspace;
+
   static int index(int row, int col) { return row * STORAGE + col; }
 
+  void clear_written();
+  void add_entry(int row, int col);
+  void remove_entry(int row, int col);
+  void rescan_row_max(int row);
+  // Does the rest of the elimination the plain way, from the step whose pivot
+  // row `prow` has just been divided by its pivot.
+  void finish_densely(int used, int prow, int pcol);
+  void read_off_dense();
+
   int n_ = 0;
+  // Rows below this bound may hold coefficients that are not +0.
+  int extent_ = 0;
+  bool dense_ = false;
   std::unique_ptr<double[]> m_;
   std::unique_ptr<double[]> rhs_;
   std::unique_ptr<double[]> solution_;
-  std::unique_ptr<int[]> used_rows_;
+  std::unique_ptr<Workspace> w_;
 };
 
 }  // namespace voltaro

@@ -1,0 +1,314 @@
+// The fast elimination against the plain dense one: the same pivots in the
+// same order, so the same bits in every potential and current, on full
+// benches, on a thousand random benches and on small systems made by hand.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/analysis.h"
+#include "model/analysis_scratch.h"
+#include "model/kinds.h"
+#include "model/netlist.h"
+#include "model/placement.h"
+#include "model/tables.h"
+#include "support/max_benches.h"
+#include "model/reference_solver.h"
+
+namespace voltaro {
+namespace {
+
+using testing::MaxBench;
+using testing::ReferenceSolver;
+
+// Equal bits, except that a zero's sign is not looked at: whether "x - 0 * y"
+// was skipped or done can only show there.
+bool SameBits(double a, double b) {
+  return (a == 0 && b == 0) || std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+}
+
+// Solves `sys` and a dense copy of it the plain way, and compares solution,
+// status and the whole eliminated matrix.
+::testing::AssertionResult SolvesLikeThePlainElimination(EquationSystem& sys) {
+  ReferenceSolver plain = ReferenceSolver::CopyOf(sys);
+  sys.solve();
+  plain.solve();
+  const int n = sys.size();
+  for (int j = 1; j <= n; ++j) {
+    if (!SameBits(sys.solution(j), plain.solution(j))) {
+      return ::testing::AssertionFailure() << "n " << n << ", variable " << j << ": "
+                                           << sys.solution(j) << " instead of "
+                                           << plain.solution(j);
+    }
+  }
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n; ++j) {
+      if (!SameBits(sys.get(i, j), plain.at(i, j))) {
+        return ::testing::AssertionFailure() << "n " << n << ", eliminated entry (" << i << ", "
+                                             << j << ") " << sys.get(i, j) << " instead of "
+                                             << plain.at(i, j);
+      }
+    }
+  }
+  if (sys.classify() != plain.classify()) {
+    return ::testing::AssertionFailure() << "status " << sys.classify() << " instead of "
+                                         << plain.classify();
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Builds the equations of the bench as the analysis does. False when the
+// bench is too large to be analysed.
+bool BuildSystem(Bench& bench) {
+  return BuildBranchList(bench) && GroundFloatingParts(bench) && BuildEquations(bench) == 0;
+}
+
+TEST(SolverMatchesPlainElimination, OnTheFullBenches) {
+  for (MaxBench which : {MaxBench::ManyComponents, MaxBench::ManyWires, MaxBench::SchoolMix}) {
+    SCOPED_TRACE(std::string(testing::MaxBenchName(which)));
+    Bench bench;
+    testing::BuildMaxBench(bench, which);
+    ASSERT_EQ(testing::CountedVariables(bench), EquationSystem::MAX_VARIABLES);
+    // As placed, and again once diodes, relays and fuses have settled.
+    for (int pass = 0; pass < 2; ++pass) {
+      ASSERT_TRUE(BuildSystem(bench));
+      EXPECT_TRUE(SolvesLikeThePlainElimination(bench.scratch->system)) << "pass " << pass;
+      EXPECT_FALSE(bench.scratch->system.finished_densely());
+      RemoveGroundLinks(bench);
+      Settle(bench);
+    }
+  }
+}
+
+// Random benches: every kind of component with random values, wired at
+// random, with rings of wires, doubled wires and islands that only the
+// ground links hold together.
+class RandomBenchMaker {
+ public:
+  explicit RandomBenchMaker(uint32_t seed) : rng_(seed) {}
+
+  void build(Bench& bench) {
+    InitBenchTables(bench);
+    terminals_.clear();
+    const int components = 1 + below(22);
+    for (int c = 0; c < components; ++c) place(bench);
+    const int wires = below(static_cast<uint32_t>(2 * terminals_.size()) + 2);
+    for (int w = 0; w < wires; ++w) add_wires(bench);
+  }
+
+ private:
+  uint32_t below(uint32_t n) { return rng_() % n; }
+  bool chance(uint32_t percent) { return below(100) < percent; }
+  double unit() { return (rng_() >> 8) * (1.0 / (1u << 24)); }
+  // Half of the values come from a short list so that equal coefficients,
+  // and so ties in the pivot search, are common.
+  double resistance() {
+    static constexpr double kNice[] = {0, 1e-80, 0.5, 1, 1, 2, 5, 10, 10, 20, 100, 1e3, 1e6, 1e14};
+    if (chance(50)) return kNice[below(std::size(kNice))];
+    return std::pow(10.0, -3 + 9 * unit());
+  }
+  double emf() {
+    static constexpr double kNice[] = {0, 1.5, 1.5, 2, 3, 6, 9, -1.5};
+    if (chance(60)) return kNice[below(std::size(kNice))];
+    return 24 * unit() - 12;
+  }
+  int32_t terminal() { return terminals_[below(static_cast<uint32_t>(terminals_.size()))]; }
+
+  void place(Bench& bench) {
+    static constexpr int32_t kKinds[] = {
+        KIND_FIXED_RESISTOR,     KIND_VOLTAGE_SUPPLY,  KIND_DIGITAL_VOLTMETER, KIND_DIGITAL_AMMETER,
+        KIND_BULB,               KIND_SPST_SWITCH,     KIND_FUSE,              KIND_SLIDE_RHEOSTAT,
+        KIND_RESISTANCE_WIRE,    KIND_RESISTANCE_BOX,  KIND_DRY_CELL,          KIND_STORAGE_BATTERY,
+        KIND_BATTERY_SET,        KIND_9V_BATTERY,      KIND_POINTER_VOLTMETER, KIND_POINTER_AMMETER,
+        KIND_GALVANOMETER,       KIND_DIGITAL_OHMMETER, KIND_MULTIMETER,       KIND_SIGNAL_LIGHT,
+        KIND_BELL,               KIND_SPDT_SWITCH,     KIND_RELAY,             KIND_DIODE,
+        KIND_STRAIGHT_LEAD,      KIND_COIL_AND_MAGNET, KIND_CUTTING_ROD,       KIND_AC_GENERATOR,
+        KIND_DC_MOTOR,           KIND_DC_GENERATOR,
+    };
+    const int32_t kind = kKinds[below(std::size(kKinds))];
+    const PlaceResult r = PlaceComponent(bench, kind, 100 + below(800), 100 + below(600));
+    ASSERT_EQ(r.outcome, PlaceOutcome::Placed);
+    const auto add = [this](std::initializer_list<int32_t> ids) {
+      terminals_.insert(terminals_.end(), ids);
+    };
+    switch (FindKind(kind)->family) {
+      case Family::TwoTerminal: {
+        ElementRecord& e = bench.elements[r.index];
+        if (chance(70)) e.resistance = resistance();
+        if (IsSource(kind) || chance(20)) e.emf = emf();
+        if (kind == KIND_MULTIMETER) e.param1 = 7.49 * unit();
+        if (kind == KIND_AC_GENERATOR || kind == KIND_DC_GENERATOR) e.param1 = 6.3 * unit();
+        if (kind == KIND_CUTTING_ROD) e.param3 = 4 * unit() - 2;
+        e.is_open = chance(30) ? 1 : 0;
+        add({e.node_a, e.node_b});
+        break;
+      }
+      case Family::Rheostat: {
+        RheostatRecord& h = bench.rheostats[r.index];
+        h.resistance = resistance();
+        h.slider = chance(20) ? below(2) : unit();
+        add({h.node_bar_a, h.node_bar_b, h.node_coil_a, h.node_coil_b});
+        break;
+      }
+      case Family::Voltmeter:
+      case Family::Ammeter: {
+        DualMeterRecord& m = (kind == KIND_POINTER_VOLTMETER ? bench.voltmeters
+                                                              : bench.ammeters)[r.index];
+        m.range_in_use = chance(50) ? 3 : 4;
+        add({m.node_common, m.node_mid, m.node_high});
+        break;
+      }
+      case Family::Spdt: {
+        SpdtRecord& s = bench.spdts[r.index];
+        s.position = static_cast<int32_t>(below(3));
+        add({s.node_t1, s.node_common, s.node_t2});
+        break;
+      }
+      case Family::Relay: {
+        RelayRecord& y = bench.relays[r.index];
+        y.contact_closed = static_cast<int32_t>(below(2));
+        if (chance(50)) y.coil_resistance = resistance();
+        add({y.node_coil_a, y.node_coil_b, y.node_contact_a, y.node_contact_b});
+        break;
+      }
+      default:
+        break;
+    }
+  }
+
+  void add_wires(Bench& bench) {
+    const uint32_t what = below(100);
+    if (what < 70 || CountWires(bench) == 0) {
+      ConnectTerminals(bench, terminal(), terminal());
+    } else if (what < 85) {
+      // The same two terminals once more, either way round.
+      const WireRecord& w = bench.wires[below(static_cast<uint32_t>(CountWires(bench)))];
+      const int32_t a = w.node_a, b = w.node_b;
+      if (chance(50)) {
+        ConnectTerminals(bench, a, b);
+      } else {
+        ConnectTerminals(bench, b, a);
+      }
+    } else {
+      // A ring of wires through a few terminals.
+      const int size = 2 + below(3);
+      const int32_t first = terminal();
+      int32_t last = first;
+      for (int i = 1; i < size; ++i) {
+        const int32_t next = terminal();
+        ConnectTerminals(bench, last, next);
+        last = next;
+      }
+      ConnectTerminals(bench, last, first);
+    }
+  }
+
+  std::mt19937 rng_;
+  std::vector<int32_t> terminals_;
+};
+
+TEST(SolverMatchesPlainElimination, OnRandomBenches) {
+  RandomBenchMaker maker(20240611);
+  // One bench for all, so that every system starts where a larger or smaller
+  // one left the solver.
+  Bench bench;
+  int solved = 0;
+  for (int i = 0; i < 1000; ++i) {
+    maker.build(bench);
+    if (::testing::Test::HasFatalFailure()) return;
+    if (!BuildSystem(bench)) continue;
+    ++solved;
+    ASSERT_TRUE(SolvesLikeThePlainElimination(bench.scratch->system)) << "bench " << i;
+    RemoveGroundLinks(bench);
+  }
+  EXPECT_GT(solved, 950);
+}
+
+struct HandCase {
+  const char* name;
+  int n;
+  std::vector<double> matrix;  // row by row
+  std::vector<double> rhs;
+  int status;
+  // The column each row is left holding (0: none, -1: several).
+  std::vector<int> holds;
+};
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(SolverMatchesPlainElimination, HandMadeSystems) {
+  const HandCase cases[] = {
+      // Both entries of row 1 are 3: the later column is the pivot, so row 1
+      // ends up holding variable 2.
+      {"TieInOneRowTakesTheLaterColumn", 2, {3, 3, 1, 2}, {6, 5}, 0, {2, 1}},
+      // Four equal candidates: (2, 2) is met last and empties row 1; taking
+      // (1, 1) first would empty row 2 instead.
+      {"TieAcrossRowsTakesTheLaterRow", 2, {5, 5, 5, 5}, {1, 1}, 1, {0, -1}},
+      {"SingularWithARowLeftCoupling", 2, {2, 2, 1, 1}, {1, 2}, 2, {-1, 0}},
+      {"AnEmptyEquation", 3, {0, 0, 0, 0, 2, 1, 0, 1, 4}, {0, 3, 5}, 1, {0, 2, 3}},
+      {"TiesInEveryStep", 3, {1, 1, 1, 1, -1, 1, 1, 1, -1}, {3, 1, 1}, 0, {2, 1, 3}},
+      // A tiny coefficient, as a wire of 1e-80 ohm gives, beside ordinary ones.
+      {"WireSizedCoefficients", 3, {1, -1, -1e-80, 0, 1, 0, 0, 0, 1}, {0, 1.5, 2}, 0, {1, 2, 3}},
+      // Values that are not finite: 0 x inf is undefined, so passing over a
+      // zero factor is no longer the same as using it.
+      {"RightHandSideOverflows", 2, {1e-300, 0, 0, 1}, {1e300, 1}, 0, {1, 2}},
+      {"UndefinedFactor", 3, {4, 1, 0, NaN, 1, 0, 0, 1, 3}, {1, 2, 3}, 2, {-1, -1, -1}},
+      {"UndefinedCoefficientNeverPivots", 3, {1, NaN, 0, 2, 1, 0, 0, 1, 3}, {1, 2, 3}, 2,
+       {2, -1, -1}},
+  };
+  EquationSystem sys;
+  for (const HandCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    sys.reset(c.n);
+    for (int i = 1; i <= c.n; ++i) {
+      for (int j = 1; j <= c.n; ++j) sys.set(i, j, c.matrix[(i - 1) * c.n + (j - 1)]);
+      sys.set_rhs(i, c.rhs[i - 1]);
+    }
+    EXPECT_TRUE(SolvesLikeThePlainElimination(sys));
+    EXPECT_EQ(sys.classify(), c.status);
+    for (int i = 1; i <= c.n; ++i) {
+      int holds = 0;
+      for (int j = 1; j <= c.n; ++j) {
+        if (sys.get(i, j) != 0) holds = holds == 0 ? j : -1;
+      }
+      EXPECT_EQ(holds, c.holds[i - 1]) << "row " << i;
+    }
+  }
+}
+
+TEST(SolverMatchesPlainElimination, EmptySystem) {
+  EquationSystem sys;
+  sys.reset(0);
+  sys.solve();
+  EXPECT_EQ(sys.classify(), 0);
+  EXPECT_EQ(sys.solution(0), 0);
+}
+
+TEST(SolverMatchesPlainElimination, ResetLeavesNothingOfTheLastSystem) {
+  Bench bench;
+  testing::BuildMaxBench(bench, MaxBench::SchoolMix);
+  ASSERT_TRUE(BuildSystem(bench));
+  EquationSystem& sys = bench.scratch->system;
+  sys.solve();
+  for (int n : {EquationSystem::MAX_VARIABLES, 3}) {
+    sys.reset(n);
+    for (int i = 0; i < EquationSystem::STORAGE; ++i) {
+      for (int j = 0; j < EquationSystem::STORAGE; ++j) {
+        ASSERT_EQ(std::bit_cast<uint64_t>(sys.get(i, j)), 0u) << i << ", " << j;
+      }
+    }
+    for (int i = 0; i <= n; ++i) {
+      ASSERT_EQ(sys.rhs(i), 0);
+      ASSERT_EQ(sys.solution(i), 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace voltaro
