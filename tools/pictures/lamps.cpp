@@ -1,0 +1,226 @@
+// Lamps and the bell: the signal light, the electric bell and the eleven
+// bulb pictures (ten brightness steps and a burnt-out bulb).
+
+#include <QPainterPath>
+#include <QPolygonF>
+#include <cmath>
+
+#include "kit.h"
+
+namespace voltaro::pictures {
+
+namespace {
+
+Picture signal_light() {
+  // 62 x 26, drawn one pixel lower than its half size. When the lamp
+  // carries its rated current the bench fills the lens, picture (18, 1) to
+  // (40, 23), with the lamp's colour. Posts (7, 12) and (52, 12).
+  return drawn("xhd1.obj", 62, 26, {{7, 12}, {52, 12}}, [](QPainter& p) {
+    const QRectF holder(1, 4, 60, 17);
+    p.setPen(QPen(QColor(20, 20, 24), 0.8));
+    p.setBrush(cylinder_x(holder, QColor(70, 74, 82)));
+    p.drawRoundedRect(holder, 4, 4);
+    const QPointF lens(29, 12);
+    // Chrome bezel.
+    QRadialGradient bezel(lens - QPointF(3, 3), 15);
+    bezel.setColorAt(0, QColor(245, 245, 248));
+    bezel.setColorAt(1, QColor(110, 112, 118));
+    p.setPen(QPen(QColor(60, 60, 66), 0.8));
+    p.setBrush(bezel);
+    p.drawEllipse(lens, 12.6, 11.6);
+    // The unlit lens: dark faceted glass.
+    QRadialGradient glass(lens - QPointF(3, 3), 12);
+    glass.setColorAt(0, QColor(150, 160, 150));
+    glass.setColorAt(1, QColor(60, 68, 62));
+    p.setPen(QPen(QColor(30, 34, 30), 0.7));
+    p.setBrush(glass);
+    p.drawEllipse(lens, 10.5, 10.5);
+    p.setPen(QPen(QColor(40, 46, 42, 150), 0.5));
+    for (int r = 3; r < 10; r += 3) p.drawEllipse(lens, r, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 110));
+    p.drawEllipse(QPointF(25.5, 8.5), 3, 2);
+    binding_post(p, {7, 12}, ink::black, 4);
+    binding_post(p, {52, 12}, ink::red, 4);
+  });
+}
+
+Picture electric_bell() {
+  // 52 x 68, a bell on its wall board, drawn one pixel lower than its half
+  // size; screws (8, 4) and (42, 4) at the top.
+  return drawn("dl_bz.obj", 52, 68, {{8, 4}, {42, 4}}, [](QPainter& p) {
+    const QRectF wall(1, 0.5, 50, 66);
+    QLinearGradient g(wall.topLeft(), wall.topRight());
+    g.setColorAt(0, shade(ink::wood, 1.1));
+    g.setColorAt(1, shade(ink::wood, 0.8));
+    p.setPen(QPen(shade(ink::wood, 0.5), 0.8));
+    p.setBrush(g);
+    p.drawRoundedRect(wall, 3, 3);
+    // The gong.
+    const QPointF gong(26, 51);
+    QRadialGradient metal(gong - QPointF(5, 5), 18);
+    metal.setColorAt(0, QColor(255, 250, 225));
+    metal.setColorAt(0.4, QColor(215, 185, 95));
+    metal.setColorAt(1, QColor(130, 100, 40));
+    p.setPen(QPen(QColor(100, 75, 30), 0.8));
+    p.setBrush(metal);
+    p.drawEllipse(gong, 14, 14);
+    p.setBrush(QColor(90, 70, 30));
+    p.drawEllipse(gong, 2, 2);
+    // Leads from the screws down to the electromagnet.
+    p.setPen(QPen(ink::copper, 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(8, 4), QPointF(8, 12));
+    p.drawLine(QPointF(8, 12), QPointF(15, 14));
+    p.drawLine(QPointF(42, 4), QPointF(42, 12));
+    p.drawLine(QPointF(42, 12), QPointF(37, 14));
+    // Two coils of the horseshoe magnet with their iron yoke.
+    const QColor iron(110, 116, 124);
+    p.setPen(QPen(shade(iron, 0.45), 0.7));
+    p.setBrush(cylinder_x(QRectF(11, 11, 30, 4), iron));
+    p.drawRect(QRectF(11, 11, 30, 4));
+    for (double x : {13.0, 29.0}) {
+      const QRectF coil(x, 14, 10, 15);
+      p.setPen(QPen(shade(ink::copper, 0.4), 0.7));
+      p.setBrush(cylinder_y(coil, ink::copper));
+      p.drawRoundedRect(coil, 1.5, 1.5);
+      p.setPen(QPen(shade(ink::copper, 0.7), 0.5));
+      for (double y = 16; y < 29; y += 2) p.drawLine(QPointF(x + 0.5, y), QPointF(x + 9.5, y));
+    }
+    // Armature on its spring, and the hammer rod down to the gong.
+    p.setPen(QPen(shade(iron, 0.45), 0.7));
+    p.setBrush(cylinder_x(QRectF(10, 30.5, 32, 3.5), iron));
+    p.drawRect(QRectF(10, 30.5, 32, 3.5));
+    p.setPen(QPen(QColor(150, 150, 155), 1.2));
+    p.drawLine(QPointF(42, 32), QPointF(46, 32));
+    p.drawLine(QPointF(46, 32), QPointF(46, 14));
+    p.setPen(QPen(QColor(60, 60, 66), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(26, 34), QPointF(30, 44));
+    QRadialGradient ball(QPointF(30, 45), 3.5);
+    ball.setColorAt(0, QColor(170, 170, 176));
+    ball.setColorAt(1, QColor(40, 40, 44));
+    p.setPen(QPen(QColor(20, 20, 22), 0.6));
+    p.setBrush(ball);
+    p.drawEllipse(QPointF(31, 46), 3.2, 3.2);
+    screw(p, {8, 4}, 3.4, 30);
+    screw(p, {42, 4}, 3.4, 120);
+  });
+}
+
+// The bulb: a clear globe on an Edison screw. Terminal A is the tab on the
+// side of the thread at (3, 32), terminal B the foot contact at (15, 43).
+// `glow` runs from 0 (cold) to 1 (full brightness).
+void bulb(QPainter& p, double glow, bool burnt) {
+  const QPointF centre(14.5, 14.5);
+  // Globe and neck.
+  QPainterPath globe;
+  globe.addEllipse(centre, 12.5, 13);
+  QPainterPath neck;
+  neck.moveTo(6, 21);
+  neck.cubicTo(8, 26, 9, 28, 9, 31);
+  neck.lineTo(20, 31);
+  neck.cubicTo(20, 28, 21, 26, 23, 21);
+  neck.closeSubpath();
+  globe = globe.united(neck);
+  QRadialGradient glass(QPointF(11, 9), 16);
+  if (burnt) {
+    glass.setColorAt(0, QColor(214, 214, 210));
+    glass.setColorAt(0.7, QColor(160, 156, 150));
+    glass.setColorAt(1, QColor(110, 106, 100));
+  } else {
+    // A cold bulb is grey glass; as the filament heats, the whole globe
+    // fills with warm light, brighter at every step.
+    const double t = glow;
+    auto mix = [t](int cold, int hot) { return static_cast<int>(cold + (hot - cold) * t); };
+    glass.setColorAt(0, QColor(mix(222, 255), mix(226, 255), mix(232, 240)));
+    glass.setColorAt(0.55, QColor(mix(170, 255), mix(178, 244), mix(188, 170)));
+    glass.setColorAt(1, QColor(mix(120, 248), mix(128, 196), mix(140, 70)));
+  }
+  p.setPen(QPen(burnt ? QColor(90, 88, 84) : QColor(120, 130, 140), 0.8));
+  p.setBrush(glass);
+  p.drawPath(globe);
+  // Support wires from the stem to the filament.
+  p.setPen(QPen(QColor(120, 120, 125), 0.7));
+  p.drawLine(QPointF(12.5, 29), QPointF(10, 13));
+  p.drawLine(QPointF(16.5, 29), QPointF(19, 13));
+  p.setPen(QPen(QColor(200, 205, 210), 1.6));
+  p.drawLine(QPointF(14.5, 31), QPointF(14.5, 22));
+  // The filament: a short coil between the support wires.
+  QColor filament;
+  if (burnt) filament = QColor(70, 70, 70);
+  else if (glow <= 0) filament = QColor(90, 90, 95);
+  else filament = QColor::fromHsvF(std::min(0.15, 0.01 + 0.14 * glow), 1.0 - 0.7 * glow, 0.65 + 0.35 * glow);
+  if (glow > 0.3) {
+    // Light spreading round the hot coil.
+    p.save();
+    p.setPen(QPen(QColor(255, 170, 40, static_cast<int>(200 * glow)), 3.2, Qt::SolidLine,
+                  Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(10, 13), QPointF(19, 13)}));
+    p.restore();
+  }
+  p.setPen(QPen(filament, 1.0 + 0.6 * glow));
+  QPainterPath coil(QPointF(10, 13));
+  const int turns = 5;
+  for (int i = 0; i < turns; ++i) {
+    const double x = 10 + (i + 0.5) * 9.0 / turns;
+    if (burnt && i == 2) {
+      // The coil has parted: two loose ends hanging down.
+      coil.lineTo(x - 0.5, 15);
+      coil.moveTo(x + 1.2, 15.5);
+      continue;
+    }
+    coil.lineTo(x, i % 2 ? 14.5 : 11);
+  }
+  coil.lineTo(19, 13);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(coil);
+  if (glow > 0.5) {
+    // A hot filament blooms in the eye.
+    QRadialGradient bloom(QPointF(14.5, 13), 6);
+    bloom.setColorAt(0, QColor(255, 255, 240, static_cast<int>(230 * (glow - 0.5) / 0.5)));
+    bloom.setColorAt(1, QColor(255, 240, 180, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(bloom);
+    p.drawEllipse(QPointF(14.5, 13), 7, 5);
+  }
+  // Highlight on the glass.
+  p.setPen(QPen(QColor(255, 255, 255, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(5, 4, 14, 16), 110 * 16, 60 * 16);
+  // Screw base with its thread, the side tab (A) and the foot (B).
+  const QRectF thread(8.5, 30, 12, 11);
+  p.setPen(QPen(QColor(90, 90, 96), 0.7));
+  p.setBrush(cylinder_y(thread, QColor(185, 188, 194)));
+  p.drawRoundedRect(thread, 1.5, 1.5);
+  p.setPen(QPen(QColor(100, 100, 106), 0.9));
+  for (double y = 32; y < 41; y += 2.5) p.drawLine(QPointF(9, y), QPointF(20, y + 1));
+  p.setPen(QPen(QColor(90, 70, 30), 0.6));
+  p.setBrush(cylinder_x(QRectF(1, 30.5, 9, 3), ink::brass));
+  p.drawRoundedRect(QRectF(1, 30.5, 9, 3), 1, 1);
+  p.setPen(QPen(QColor(10, 10, 10), 0.6));
+  p.setBrush(QColor(30, 30, 30));
+  p.drawRoundedRect(QRectF(10.5, 41, 8, 2.5), 1, 1);
+  p.setPen(QPen(QColor(90, 70, 30), 0.6));
+  p.setBrush(cylinder_y(QRectF(12, 42.5, 6, 4), ink::brass));
+  p.drawRoundedRect(QRectF(12, 42.5, 6, 4), 1.5, 1.5);
+}
+
+Picture bulb_picture(const QString& file, double glow, bool burnt) {
+  // 29 x 49 on white, the pictures of the rated-brightness chooser.
+  return drawn(file, 29, 49, {{3, 32}, {15, 43}},
+               [glow, burnt](QPainter& p) { bulb(p, glow, burnt); }, Backdrop::White);
+}
+
+}  // namespace
+
+void add_lamps(std::vector<Picture>& out) {
+  out.push_back(signal_light());
+  out.push_back(electric_bell());
+  // Step 1 is the cold bulb; steps 2 to 10 glow ever brighter.
+  for (int step = 1; step <= 10; ++step) {
+    out.push_back(bulb_picture(QStringLiteral("bulb%1.bmp").arg(step), (step - 1) / 9.0, false));
+  }
+  out.push_back(bulb_picture("bulb_burnt.bmp", 0, true));
+}
+
+}  // namespace voltaro::pictures

@@ -1,0 +1,223 @@
+// The multimeter: a pointer instrument with a range knob.
+//
+// The bench draws the needle and the knob's pointer on top of this picture.
+// Its needle turns about picture point (144, 192), hidden under the panel,
+// and shows above picture row 132; zero is at 135 degrees and full scale at
+// 45. The knob turns about (144, 245); position n points 45 degrees
+// clockwise of straight up per step, so each range is printed where the
+// knob points at it.
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <cmath>
+
+#include "kit.h"
+
+namespace voltaro::pictures {
+
+namespace {
+
+// Pixel centres of the points the bench draws from.
+const QPointF NEEDLE_PIVOT(144.5, 192.5);
+const QPointF KNOB(144.5, 245.5);
+constexpr double WINDOW_BOTTOM = 132;
+constexpr double ZERO = 135, FULL = 45;
+
+// Needle angle for a fraction of full deflection.
+double deflected(double fraction) { return ZERO - (ZERO - FULL) * fraction; }
+
+// The resistance ranges put an internal 1 V cell behind 14.8, 148 or 1480
+// ohm: the needle deflects by 14.8 / (14.8 + R) on the x1 range, so the
+// scale is printed in x1 ohms with 15 at its middle.
+double ohm_fraction(double ohm) { return 14.8 / (14.8 + ohm); }
+
+void ohm_scale(QPainter& p) {
+  const double r = 166;
+  arc(p, NEEDLE_PIVOT, r, FULL, ZERO, 1.0);
+  const double minor[] = {0.5, 1.5, 3, 4, 6, 7, 8, 9, 12, 25, 40, 150, 300, 500, 1000};
+  for (double v : minor) tick(p, NEEDLE_PIVOT, deflected(ohm_fraction(v)), r, r + 4, 0.7);
+  const double labelled[] = {0, 1, 2, 5, 10, 15, 20, 30, 50, 100, 200};
+  for (double v : labelled) {
+    const double a = deflected(ohm_fraction(v));
+    tick(p, NEEDLE_PIVOT, a, r, r + 7, 1.1);
+    number_at(p, NEEDLE_PIVOT, a, r + 14, QString::number(v), 9, QColor(20, 110, 50), true);
+  }
+  tick(p, NEEDLE_PIVOT, ZERO, r, r + 7, 1.1);
+  number_at(p, NEEDLE_PIVOT, ZERO, r + 14, "\u221e", 12, QColor(20, 110, 50), true);
+  number_at(p, NEEDLE_PIVOT, ZERO + 6, r + 2, "\u03a9", 11, QColor(20, 110, 50), true);
+}
+
+// Mirror band under the resistance scale: the pupil reads with the needle
+// covering its own reflection.
+void mirror(QPainter& p) {
+  QPainterPath band;
+  const double outer = 160, inner = 154;
+  const QRectF o(NEEDLE_PIVOT.x() - outer, NEEDLE_PIVOT.y() - outer, 2 * outer, 2 * outer);
+  const QRectF i(NEEDLE_PIVOT.x() - inner, NEEDLE_PIVOT.y() - inner, 2 * inner, 2 * inner);
+  band.arcMoveTo(o, FULL);
+  band.arcTo(o, FULL, ZERO - FULL);
+  band.arcTo(i, ZERO, FULL - ZERO);
+  band.closeSubpath();
+  QLinearGradient g(QPointF(0, 30), QPointF(300, 30));
+  for (int k = 0; k <= 6; ++k) {
+    g.setColorAt(k / 6.0, k % 2 ? QColor(235, 238, 242) : QColor(175, 182, 190));
+  }
+  p.setPen(QPen(QColor(120, 125, 130), 0.6));
+  p.setBrush(g);
+  p.drawPath(band);
+}
+
+// The linear scale shared by the current range and the three voltage
+// ranges, with one row of numbers per range group.
+void linear_scale(QPainter& p) {
+  const double r = 148;
+  arc(p, NEEDLE_PIVOT, r, FULL, ZERO, 1.0);
+  for (int i = 0; i <= 50; ++i) {
+    const double a = deflected(i / 50.0);
+    const double len = i % 10 == 0 ? 8 : i % 5 == 0 ? 6 : 3.5;
+    tick(p, NEEDLE_PIVOT, a, r - len, r, i % 10 == 0 ? 1.1 : 0.7);
+  }
+  const struct Row {
+    double radius;
+    int top;
+    QColor colour;
+  } rows[] = {{131, 10, ink::print}, {119, 50, ink::print}, {107, 250, ink::print}};
+  for (const Row& row : rows) {
+    for (int i = 0; i <= 5; ++i) {
+      number_at(p, NEEDLE_PIVOT, deflected(i / 5.0), row.radius,
+                QString::number(row.top * i / 5), 8.5, row.colour, true);
+    }
+  }
+  number_at(p, NEEDLE_PIVOT, ZERO + 7, 140, "V", 10, ink::blue, true);
+  number_at(p, NEEDLE_PIVOT, ZERO + 7, 126, "mA", 8, QColor(170, 40, 30), true);
+  number_at(p, NEEDLE_PIVOT, FULL - 6, 133, "DC", 8, ink::print, true);
+}
+
+// One range of the knob: a dot where the pointer rests and its name beyond.
+void range_label(QPainter& p, int position, const QString& text, const QColor& colour) {
+  // Knob positions turn clockwise from straight up; in the scale's own
+  // counter-clockwise degrees that is 90 - 45 n.
+  const double a = 90 - 45.0 * position;
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawEllipse(at_angle(KNOB, a, 41.5), 1.8, 1.8);
+  const QFont f = font_px(10, true);
+  const QFontMetricsF m(f);
+  const double w = m.horizontalAdvance(text), h = m.capHeight();
+  const double rad = a * M_PI / 180;
+  const double reach = 47 + std::abs(std::cos(rad)) * w / 2 + std::abs(std::sin(rad)) * h / 2;
+  p.restore();
+  text_at(p, at_angle(KNOB, a, reach), text, 10, colour, true);
+}
+
+void range_knob(QPainter& p) {
+  // Skirt of the knob, then its grip and a shallow dish on top.
+  QRadialGradient skirt(KNOB, 40);
+  skirt.setColorAt(0.85, QColor(30, 30, 32));
+  skirt.setColorAt(1.0, QColor(70, 70, 72));
+  p.setPen(QPen(QColor(5, 5, 5), 1));
+  p.setBrush(skirt);
+  p.drawEllipse(KNOB, 38.5, 38.5);
+  QRadialGradient top(KNOB - QPointF(10, 10), 44);
+  top.setColorAt(0, QColor(95, 95, 98));
+  top.setColorAt(1, QColor(22, 22, 24));
+  p.setBrush(top);
+  p.drawEllipse(KNOB, 33, 33);
+  // The raised bar the fingers turn; the bench paints its pointer over it.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(12, 12, 12, 160));
+  p.drawEllipse(KNOB, 8, 8);
+  const QColor ohm(20, 110, 50), amp(170, 40, 30), volt(ink::blue);
+  range_label(p, 0, "\u03a9\u00d710", ohm);
+  range_label(p, 1, "\u03a9\u00d71", ohm);
+  range_label(p, 2, "100mA", amp);
+  range_label(p, 3, "10V", volt);
+  range_label(p, 4, "50V", volt);
+  range_label(p, 5, "250V", volt);
+  range_label(p, 6, "OFF", ink::print);
+  range_label(p, 7, "\u03a9\u00d7100", ohm);
+}
+
+// A banana socket in the panel, with its colour ring.
+void socket(QPainter& p, QPointF at, const QColor& ring) {
+  p.save();
+  p.setPen(QPen(shade(ring, 0.5), 1));
+  p.setBrush(cylinder_y(QRectF(at.x() - 6.5, at.y() - 6.5, 13, 13), ring));
+  p.drawEllipse(at, 6.5, 6.5);
+  QRadialGradient hole(at, 4);
+  hole.setColorAt(0, QColor(0, 0, 0));
+  hole.setColorAt(1, QColor(60, 60, 60));
+  p.setBrush(hole);
+  p.setPen(QPen(QColor(190, 170, 110), 1.1));
+  p.drawEllipse(at, 3.5, 3.5);
+  p.restore();
+}
+
+Picture multimeter() {
+  // 312 x 320; sockets A (304, 245) "+" and B (304, 280) "COM".
+  return drawn("wanyb.obj", 312, 320, {{144, 192}, {144, 245}, {304, 245}, {304, 280}},
+               [](QPainter& p) {
+    const QRectF body(1, 1, 310, 318);
+    QLinearGradient g(body.topLeft(), body.bottomLeft());
+    g.setColorAt(0, QColor(74, 78, 84));
+    g.setColorAt(1, QColor(44, 46, 50));
+    p.setPen(QPen(QColor(15, 15, 18), 1.2));
+    p.setBrush(g);
+    p.drawRoundedRect(body, 12, 12);
+    // Front panel below the window.
+    const QRectF panel(8, 138, 296, 174);
+    p.setPen(QPen(QColor(25, 25, 28), 0.8));
+    p.setBrush(QColor(200, 200, 194));
+    p.drawRoundedRect(panel, 6, 6);
+    // The window and its dial face.
+    const QRectF face(8, 6, 280, WINDOW_BOTTOM - 6);
+    QLinearGradient fg(face.topLeft(), face.bottomLeft());
+    fg.setColorAt(0, QColor(250, 248, 236));
+    fg.setColorAt(1, QColor(236, 232, 214));
+    p.setPen(QPen(QColor(10, 10, 10), 1.5));
+    p.setBrush(fg);
+    p.drawRoundedRect(face, 6, 6);
+    ohm_scale(p);
+    mirror(p);
+    linear_scale(p);
+    // Where the needle comes up from its hidden pivot.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 30));
+    p.drawChord(QRectF(NEEDLE_PIVOT.x() - 14, WINDOW_BOTTOM - 8, 28, 16), 0, 180 * 16);
+    // Glass reflection.
+    QPainterPath shine;
+    shine.moveTo(14, 10);
+    shine.lineTo(90, 10);
+    shine.lineTo(40, 70);
+    shine.lineTo(12, 70);
+    shine.closeSubpath();
+    p.setBrush(QColor(255, 255, 255, 36));
+    p.drawPath(shine);
+    // Maker's plate and the two adjusters.
+    text_at(p, {76, 158}, "ZENTRIK", 13, ink::print, true);
+    text_at(p, {76, 173}, "MULTIMETER", 8, ink::print, true);
+    screw(p, {144.5, 152}, 5, 0);
+    text_at(p, {144.5, 164}, "ZERO", 6, ink::print, true);
+    QRadialGradient adj(QPointF(246, 160), 14);
+    adj.setColorAt(0, QColor(100, 100, 100));
+    adj.setColorAt(1, QColor(20, 20, 20));
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.setBrush(adj);
+    p.drawEllipse(QPointF(250, 164), 11, 11);
+    p.setPen(QPen(QColor(230, 230, 230), 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(250, 164), QPointF(250, 155));
+    text_at(p, {250, 184}, "0\u03a9 ADJ", 7, QColor(20, 110, 50), true);
+    range_knob(p);
+    socket(p, {304.5, 245.5}, QColor(200, 35, 30));
+    socket(p, {304.5, 280.5}, QColor(40, 40, 40));
+    text_at(p, {284, 245.5}, "+", 12, QColor(200, 35, 30), true);
+    text_at(p, {282, 280.5}, "COM", 7, ink::print, true);
+  });
+}
+
+}  // namespace
+
+void add_multimeter(std::vector<Picture>& out) { out.push_back(multimeter()); }
+
+}  // namespace voltaro::pictures
