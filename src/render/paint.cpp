@@ -32,7 +32,8 @@ void TextAt(QPainter& p, int x, int y, const QString& text) {
 }
 
 void Pen(QPainter& p, const QColor& color, int width, Qt::PenStyle style) {
-  QPen pen(color, width, style, Qt::FlatCap, Qt::MiterJoin);
+  // Square caps take in the end pixel of every line, as a needle's tip needs.
+  QPen pen(color, width, style, Qt::SquareCap, Qt::MiterJoin);
   p.setPen(pen);
 }
 

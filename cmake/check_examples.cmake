@@ -1,0 +1,20 @@
+# Regenerates the example experiments and compares them byte for byte with
+# the committed ones.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${GENERATOR} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the example generator failed")
+endif()
+file(GLOB made RELATIVE ${OUT} ${OUT}/*.ele)
+file(GLOB kept RELATIVE ${EXAMPLES} ${EXAMPLES}/*.ele)
+if(NOT made STREQUAL kept)
+  message(FATAL_ERROR "examples differ in their files: ${made} vs ${kept}")
+endif()
+foreach(f IN LISTS made)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${f} ${EXAMPLES}/${f}
+                  RESULT_VARIABLE differ)
+  if(differ)
+    message(FATAL_ERROR "examples/${f} is not what the generator writes; run scripts/make-examples")
+  endif()
+endforeach()

@@ -1,0 +1,116 @@
+// voltaro-cli from the outside: exit codes, and the readings a physics
+// teacher expects from the example experiments.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace {
+
+using nlohmann::json;
+
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun Cli(const std::string& args) {
+  const std::string command = std::string(VOLTARO_CLI) + " " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buffer;
+  size_t n;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+json Solve(const std::string& example) {
+  const CliRun r = Cli("solve --json " + std::string(VOLTARO_EXAMPLES) + "/" + example);
+  EXPECT_EQ(r.status, 0) << r.out;
+  return json::parse(r.out);
+}
+
+TEST(Cli, ExitCodes) {
+  struct Case {
+    const char* args;
+    int status;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"", 2, "usage"},
+      {"solve", 2, "usage"},
+      {"frobnicate x.ele", 2, "usage"},
+      {"solve --json /nonexistent/bench.ele", 3, "open failed!"},
+      {"solve " VOLTARO_CLI, 3, "open failed!"},  // not an experiment at all
+      {"convert /nonexistent/a.ele /tmp/b.ele", 3, "open failed!"},
+  };
+  for (const Case& c : cases) {
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
+  }
+}
+
+TEST(Cli, ConvertWritesAFileThatSolvesTheSame) {
+  const std::string out = ::testing::TempDir() + "/converted.ele";
+  ASSERT_EQ(Cli("convert " VOLTARO_EXAMPLES "/wheatstone_bridge.ele " + out).status, 0);
+  const CliRun again = Cli("solve --json " + out);
+  ASSERT_EQ(again.status, 0);
+  EXPECT_EQ(json::parse(again.out)["elements"], Solve("wheatstone_bridge.ele")["elements"]);
+}
+
+TEST(Examples, OhmsLawReadsThreeVoltsAndThreeTenthsOfAnAmpere) {
+  const json r = Solve("ohms_law.ele");
+  EXPECT_EQ(r["status"], 0);
+  const json& resistor = r["elements"][2];
+  const double u = resistor["potential_a"].get<double>() - resistor["potential_b"].get<double>();
+  EXPECT_NEAR(std::fabs(u / resistor["current"].get<double>()), 10, 1e-9);
+  // The ammeter is on its 0.6 A terminal: the 3-unit scale reads five times the current.
+  EXPECT_NEAR(r["ammeters"][0]["value"].get<double>() / 5, 0.3, 0.005);
+  EXPECT_NEAR(r["voltmeters"][0]["value"].get<double>(), 2.97, 0.01);
+}
+
+TEST(Examples, BulbsGlowBrighterInParallelThanInSeries) {
+  const json r = Solve("series_and_parallel_bulbs.ele");
+  for (int slot : {1, 2}) EXPECT_EQ(r["elements"][slot]["picture"], 2);
+  for (int slot : {4, 5}) {
+    EXPECT_EQ(r["elements"][slot]["picture"], 8);
+    EXPECT_NEAR(r["elements"][slot]["current"].get<double>(), 0.3, 1e-12);
+  }
+}
+
+TEST(Examples, BalancedBridgeAndBlackBoxAndDiode) {
+  const json bridge = Solve("wheatstone_bridge.ele");
+  EXPECT_NEAR(bridge["elements"][5]["current"].get<double>(), 0, 1e-12);
+  EXPECT_NEAR(bridge["elements"][5]["needle_angle"].get<double>(), 90, 1e-9);
+
+  EXPECT_EQ(Solve("black_box.ele")["elements"][5]["display"], "40");
+
+  const json diode = Solve("diode_both_ways.ele");
+  EXPECT_EQ(diode["elements"][1]["is_open"], 0);
+  EXPECT_EQ(diode["elements"][2]["picture"], 8);
+  EXPECT_EQ(diode["elements"][4]["is_open"], 1);
+  EXPECT_EQ(diode["elements"][5]["picture"], 1);
+}
+
+TEST(Examples, EveryExampleSettles) {
+  for (const char* example :
+       {"ohms_law.ele", "series_and_parallel_bulbs.ele", "internal_resistance.ele",
+        "wheatstone_bridge.ele", "relay_and_bell.ele", "fuse_and_short_circuit.ele",
+        "diode_both_ways.ele", "black_box.ele", "coil_and_magnet.ele", "cutting_rod.ele",
+        "ac_generator.ele", "dc_generator.ele", "dc_motor.ele"}) {
+    const json r = Solve(example);
+    EXPECT_EQ(r["status"], 0) << example;
+    EXPECT_FALSE(r["short_circuit"].get<bool>()) << example;
+    EXPECT_LT(r["runs"].get<int>(), 50) << example;
+  }
+}
+
+}  // namespace
