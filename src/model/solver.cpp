@@ -62,6 +62,11 @@ struct PivotTree {
   }
 };
 
+struct Coefficient {
+  int16_t row, col;
+  double value;
+};
+
 }  // namespace
 
 struct EquationSystem::Workspace {
@@ -73,11 +78,41 @@ struct EquationSystem::Workspace {
   std::unique_ptr<int[]> row_arg{new int[PivotTree::LEAVES]()};
   std::unique_ptr<uint8_t[]> used{new uint8_t[S]()};
   PivotTree tree;
-  // The divided pivot row's non-zero entries, and the rows it acts on.
+  // The divided pivot row's non-zero entries.
   std::unique_ptr<int[]> pivot_cols{new int[S]()};
   std::unique_ptr<double[]> pivot_vals{new double[S]()};
-  std::unique_ptr<int[]> target_rows{new int[S]()};
-  std::unique_ptr<double[]> factors{new double[S]()};
+
+  // The last elimination done in full, as far as the right-hand side sees
+  // it: per step the pivot row, the pivot and where its targets end; per
+  // target the row and its factor. At most n targets in each of n steps.
+  struct Step {
+    int row;
+    double pivot;
+    int end;
+  };
+  std::unique_ptr<Step[]> steps{new Step[S]};
+  int step_count = 0;
+  std::unique_ptr<int[]> target_rows{new int[S * S]};
+  std::unique_ptr<double[]> factors{new double[S * S]};
+  // The matrix it left behind (each row holds little once eliminated).
+  static constexpr int FINAL_ENTRIES = 16 * S;
+  std::unique_ptr<Coefficient[]> final_entries{new Coefficient[FINAL_ENTRIES]};
+  int final_count = 0;
+  bool recorded = false;
+  int recorded_n = -1;
+  std::unique_ptr<double[]> rhs_work{new double[S]};
+
+  // The coefficients written since reset(), in order, compared as they come
+  // with those of the last system; a bench builds the same sequence for the
+  // same network.
+  static constexpr int LOG_ENTRIES = 16 * S;
+  std::unique_ptr<Coefficient[]> log{new Coefficient[LOG_ENTRIES]};
+  int log_count = -1;  // length of the last complete sequence; -1 none
+  int log_pos = 0;
+  bool log_same = false;
+  // Set by reset(): a second solve() would eliminate an eliminated matrix,
+  // which is no record of the system built.
+  bool fresh = false;
 };
 
 EquationSystem::EquationSystem()
@@ -88,17 +123,22 @@ EquationSystem::EquationSystem()
 
 EquationSystem::~EquationSystem() = default;
 
-void EquationSystem::clear_written() {
+void EquationSystem::clear_entries() {
   Workspace& w = *w_;
+  for (int r = 0; r < extent_; ++r) {
+    for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) m_[index(r, *c)] = 0;
+  }
+  for (int i = 0; i < extent_; ++i) w.rows.len[i] = w.cols.len[i] = 0;
+}
+
+void EquationSystem::clear_written() {
   if (dense_) {
     // The plain elimination may have left signed zeros anywhere.
     for (int r = 0; r < extent_; ++r) std::memset(&m_[index(r, 0)], 0, sizeof(double) * S);
+    for (int i = 0; i < extent_; ++i) w_->rows.len[i] = w_->cols.len[i] = 0;
   } else {
-    for (int r = 0; r < extent_; ++r) {
-      for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) m_[index(r, *c)] = 0;
-    }
+    clear_entries();
   }
-  for (int i = 0; i < extent_; ++i) w.rows.len[i] = w.cols.len[i] = 0;
   extent_ = 0;
   dense_ = false;
 }
@@ -108,6 +148,9 @@ void EquationSystem::reset(int n) {
   n_ = n;
   for (int r = 0; r <= n && r < S; ++r) rhs_[r] = solution_[r] = 0;
   extent_ = n + 1 < S ? n + 1 : S;
+  w_->log_pos = 0;
+  w_->log_same = w_->recorded && n == w_->recorded_n;
+  w_->fresh = true;
 }
 
 void EquationSystem::add_entry(int row, int col) {
@@ -120,9 +163,26 @@ void EquationSystem::remove_entry(int row, int col) {
   w_->cols.remove(col, row);
 }
 
+void EquationSystem::log_coefficient(int row, int col, double value) {
+  Workspace& w = *w_;
+  const int k = w.log_pos++;
+  if (k >= Workspace::LOG_ENTRIES) {
+    w.log_same = false;
+    return;
+  }
+  Coefficient& c = w.log[k];
+  if (k < w.log_count && c.row == row && c.col == col &&
+      std::bit_cast<uint64_t>(c.value) == std::bit_cast<uint64_t>(value)) {
+    return;
+  }
+  w.log_same = false;
+  c = {static_cast<int16_t>(row), static_cast<int16_t>(col), value};
+}
+
 void EquationSystem::set(int row, int col, double value) {
   // The elimination sees rows and columns 1..n only.
   if (row < 1 || row > n_ || col < 1 || col > n_) return;
+  log_coefficient(row, col, value);
   double& e = m_[index(row, col)];
   const bool was_empty = empty(e);
   e = value;
@@ -150,6 +210,13 @@ void EquationSystem::rescan_row_max(int row) {
 void EquationSystem::solve() {
   Workspace& w = *w_;
   const int n = n_;
+  const bool fresh = w.fresh;
+  const bool same_system = fresh && w.log_same && w.log_pos == w.log_count;
+  w.log_count = w.log_pos <= Workspace::LOG_ENTRIES ? w.log_pos : -1;
+  w.fresh = w.log_same = false;
+  replayed_ = same_system && replay();
+  if (replayed_) return;
+  w.recorded = false;
   if (dense_) {
     // Values were written behind the lists' back; start from scratch.
     for (int r = 0; r <= n; ++r) w.used[r] = 0;
@@ -163,6 +230,8 @@ void EquationSystem::solve() {
   }
   w.tree.build(w.row_max.get());
 
+  w.step_count = 0;
+  int targets_end = 0;
   for (int used = 0; used < n;) {
     const int p = w.tree.winner();
     if (!(w.row_max[p] > 0)) break;
@@ -194,24 +263,28 @@ void EquationSystem::solve() {
     rhs_[p] = rhs_[p] / pivot;
     finite &= std::isfinite(rhs_[p]);
 
+    int* const target_rows = &w.target_rows[targets_end];
+    double* const factors = &w.factors[targets_end];
     int nt = 0;
     for (const int16_t* r = w.cols.begin(pcol); r != w.cols.end(pcol); ++r) {
       const double f = m_[index(*r, pcol)];
       if (*r == p || f == 0) continue;
       finite &= std::isfinite(f);
-      w.target_rows[nt] = *r;
-      w.factors[nt++] = f;
+      target_rows[nt] = *r;
+      factors[nt++] = f;
     }
     // 0 x inf is undefined: with such values about, skipping is not exact.
     if (!finite) {
       finish_densely(used, p, pcol);
       return;
     }
+    targets_end += nt;
+    w.steps[w.step_count++] = {p, pivot, targets_end};
 
     const double rhs_p = rhs_[p];
     for (int t = 0; t < nt; ++t) {
-      const int j = w.target_rows[t];
-      const double f = w.factors[t];
+      const int j = target_rows[t];
+      const double f = factors[t];
       double* mj = &m_[index(j, 0)];
       // The largest changed entry, and what became of the row's old largest.
       const int old_arg = w.row_arg[j];
@@ -259,10 +332,54 @@ void EquationSystem::solve() {
       w.tree.update(w.row_max.get(), j);
     }
   }
+  if (fresh) record_result();
+  read_off();
+}
 
-  for (int i = 1; i <= n; ++i) {
+void EquationSystem::record_result() {
+  Workspace& w = *w_;
+  int count = 0;
+  for (int r = 1; r <= n_; ++r) {
+    if (count + w.rows.len[r] > Workspace::FINAL_ENTRIES) return;
+    for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) {
+      w.final_entries[count++] = {static_cast<int16_t>(r), *c, m_[index(r, *c)]};
+    }
+  }
+  w.final_count = count;
+  w.recorded = true;
+  w.recorded_n = n_;
+}
+
+// The matrix is that of the recorded elimination, so its pivots and factors
+// are too; only the right-hand side is carried through them. A right-hand
+// value that is not finite would make the skipped zero factors count (0 x
+// inf), so then the elimination is done in full after all.
+bool EquationSystem::replay() {
+  Workspace& w = *w_;
+  double* b = w.rhs_work.get();
+  for (int i = 1; i <= n_; ++i) b[i] = rhs_[i];
+  int t = 0;
+  for (int s = 0; s < w.step_count; ++s) {
+    const Workspace::Step& step = w.steps[s];
+    const double bp = b[step.row] = b[step.row] / step.pivot;
+    if (!std::isfinite(bp)) return false;
+    for (; t < step.end; ++t) b[w.target_rows[t]] = b[w.target_rows[t]] - w.factors[t] * bp;
+  }
+  for (int i = 1; i <= n_; ++i) rhs_[i] = b[i];
+  clear_entries();
+  for (int e = 0; e < w.final_count; ++e) {
+    const Coefficient& c = w.final_entries[e];
+    m_[index(c.row, c.col)] = c.value;
+    add_entry(c.row, c.col);
+  }
+  read_off();
+  return true;
+}
+
+void EquationSystem::read_off() {
+  for (int i = 1; i <= n_; ++i) {
     int first = S;
-    for (const int16_t* c = w.rows.begin(i); c != w.rows.end(i); ++c) {
+    for (const int16_t* c = w_->rows.begin(i); c != w_->rows.end(i); ++c) {
       if (*c < first && m_[index(i, *c)] != 0) first = *c;
     }
     if (first < S) solution_[first] = rhs_[i] / m_[index(i, first)];

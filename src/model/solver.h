@@ -44,23 +44,35 @@ class EquationSystem {
   // that can change a value is done: rows whose factor is zero and columns
   // where the pivot row is zero are passed over, and each row's largest
   // coefficient is kept up to date instead of searched for again.
+  //
+  // When the coefficients written since reset() are exactly those of the
+  // last system solved, as while a generator turns and only its emf moves,
+  // the pivots and factors cannot differ: the recorded elimination is run
+  // again on the new right-hand side alone.
   void solve();
 
   // 0 when every row holds exactly one coefficient, 1 when the first row that
   // does not holds none, 2 when it holds several.
   int classify() const;
 
-  // How the last solve() went: by the fast path only, or finished densely
-  // because an infinite or undefined value appeared (a bench with a NaN
-  // resistance, say), where skipping a zero factor is no longer exact.
+  // How the last solve() went. Finished densely: an infinite or undefined
+  // value appeared (a bench with a NaN resistance, say), where passing over
+  // a zero factor is no longer exact. Replayed: only the right-hand side was
+  // new and the recorded elimination was run on it.
   bool finished_densely() const { return dense_; }
+  bool replayed() const { return replayed_; }
 
  private:
   struct Workspace;
 
   static int index(int row, int col) { return row * STORAGE + col; }
 
+  void clear_entries();
   void clear_written();
+  void log_coefficient(int row, int col, double value);
+  bool replay();
+  void record_result();
+  void read_off();
   void add_entry(int row, int col);
   void remove_entry(int row, int col);
   void rescan_row_max(int row);
@@ -73,6 +85,7 @@ class EquationSystem {
   // Rows below this bound may hold coefficients that are not +0.
   int extent_ = 0;
   bool dense_ = false;
+  bool replayed_ = false;
   std::unique_ptr<double[]> m_;
   std::unique_ptr<double[]> rhs_;
   std::unique_ptr<double[]> solution_;

@@ -148,11 +148,16 @@ inline void BuildManyWires(Bench& bench) {
 // a bulb, a pointer ammeter in series and a pointer voltmeter across the
 // bulb. Every second station drives a relay whose contact lights a signal
 // lamp from a cell of its own; every third chooses between two loads with a
-// double-throw switch.
-inline void BuildSchoolMix(Bench& bench) {
+// double-throw switch. With `generator`, station 1 is fed by an AC generator
+// instead of its battery; returns the generator's slot, or -1.
+inline int BuildSchoolMix(Bench& bench, bool generator = false) {
   BenchBuilder b(bench);
+  int generator_slot = -1;
   for (int s = 0; s < 8; ++s) {
-    ElementRecord& cell = b.element(s % 2 ? KIND_BATTERY_SET : KIND_STORAGE_BATTERY_SET);
+    const int32_t source = s % 2 ? KIND_BATTERY_SET : KIND_STORAGE_BATTERY_SET;
+    const int cell_slot = b.place(generator && s == 1 ? KIND_AC_GENERATOR : source);
+    if (generator && s == 1) generator_slot = cell_slot;
+    ElementRecord& cell = bench.elements[cell_slot];
     ElementRecord& sw = b.element(KIND_SPST_SWITCH);
     sw.is_open = s == 5 ? 1 : 0;
     RheostatRecord& rh = bench.rheostats[b.place(KIND_SLIDE_RHEOSTAT)];
@@ -193,6 +198,7 @@ inline void BuildSchoolMix(Bench& bench) {
     }
   }
   b.top_up(EquationSystem::MAX_VARIABLES, true);
+  return generator_slot;
 }
 
 inline void BuildMaxBench(Bench& bench, MaxBench which) {
