@@ -122,7 +122,7 @@ void bulb(QPainter& p, double glow, bool burnt) {
   neck.cubicTo(20, 28, 21, 26, 23, 21);
   neck.closeSubpath();
   globe = globe.united(neck);
-  QRadialGradient glass(QPointF(11, 9), 16);
+  QRadialGradient glass(burnt || glow <= 0 ? QPointF(11, 9) : QPointF(14.5, 12), 16);
   if (burnt) {
     glass.setColorAt(0, QColor(214, 214, 210));
     glass.setColorAt(0.7, QColor(160, 156, 150));
@@ -132,9 +132,9 @@ void bulb(QPainter& p, double glow, bool burnt) {
     // fills with warm light, brighter at every step.
     const double t = glow;
     auto mix = [t](int cold, int hot) { return static_cast<int>(cold + (hot - cold) * t); };
-    glass.setColorAt(0, QColor(mix(222, 255), mix(226, 255), mix(232, 240)));
-    glass.setColorAt(0.55, QColor(mix(170, 255), mix(178, 244), mix(188, 170)));
-    glass.setColorAt(1, QColor(mix(120, 248), mix(128, 196), mix(140, 70)));
+    glass.setColorAt(0, QColor(mix(222, 255), mix(226, 255), mix(232, 235)));
+    glass.setColorAt(0.55, QColor(mix(170, 255), mix(178, 222), mix(188, 80)));
+    glass.setColorAt(1, QColor(mix(120, 238), mix(128, 160), mix(140, 25)));
   }
   p.setPen(QPen(burnt ? QColor(90, 88, 84) : QColor(120, 130, 140), 0.8));
   p.setBrush(glass);
@@ -174,14 +174,16 @@ void bulb(QPainter& p, double glow, bool burnt) {
   coil.lineTo(19, 13);
   p.setBrush(Qt::NoBrush);
   p.drawPath(coil);
-  if (glow > 0.5) {
-    // A hot filament blooms in the eye.
-    QRadialGradient bloom(QPointF(14.5, 13), 6);
-    bloom.setColorAt(0, QColor(255, 255, 240, static_cast<int>(230 * (glow - 0.5) / 0.5)));
-    bloom.setColorAt(1, QColor(255, 240, 180, 0));
+  if (glow > 0.4) {
+    // A hot filament blooms in the eye, wider the hotter it runs.
+    const double r = 3 + 6 * glow;
+    QRadialGradient bloom(QPointF(14.5, 13), r);
+    bloom.setColorAt(0, QColor(255, 255, 245, static_cast<int>(250 * glow)));
+    bloom.setColorAt(0.5, QColor(255, 250, 200, static_cast<int>(160 * glow)));
+    bloom.setColorAt(1, QColor(255, 240, 160, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(bloom);
-    p.drawEllipse(QPointF(14.5, 13), 7, 5);
+    p.drawEllipse(QPointF(14.5, 13), r, r * 0.8);
   }
   // Highlight on the glass.
   p.setPen(QPen(QColor(255, 255, 255, 170), 1.2, Qt::SolidLine, Qt::RoundCap));

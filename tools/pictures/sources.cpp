@@ -93,7 +93,7 @@ Picture voltage_supply() {
     p.drawRoundedRect(plate, 1.5, 1.5);
     text_at(p, {16, 22}, "\u2212", 9, ink::black, true);
     text_at(p, {64, 22}, "+", 9, ink::red, true);
-    text_at(p, {16, 32}, "DC", 6.5, ink::print, true);
+    text_at(p, {16, 32}, "DC", 8, ink::print);
     // Voltage knob with its printed arc of settings.
     const QPointF knob(40, 27);
     arc(p, knob, 8.5, -40, 220, 0.6);
@@ -113,7 +113,7 @@ Picture voltage_supply() {
     p.setPen(QPen(QColor(90, 10, 5), 0.6));
     p.setBrush(lamp);
     p.drawEllipse(QPointF(63, 31), 2.6, 2.6);
-    text_at(p, {71, 31}, "ON", 5, ink::print);
+    text_at(p, {70.5, 31}, "ON", 6, ink::print);
     post_side(p, {16, 3}, ink::black, 8, 9);
     post_side(p, {64, 3}, ink::red, 8, 9);
   });
@@ -227,9 +227,9 @@ Picture storage_battery_set() {
       minus.push_back(on_lid(cx, 8.7));
       plus.push_back(on_lid(cx - 10.5, 20) + QPointF(11, 0));
     }
-    p.setPen(QPen(QColor(120, 120, 124), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(95, 95, 100), 3.4, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 2; ++i) p.drawLine(plus[i], minus[i + 1]);
-    p.setPen(QPen(QColor(175, 175, 180), 1, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(185, 185, 190), 1.4, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 2; ++i) p.drawLine(plus[i], minus[i + 1]);
     for (int i = 0; i < 3; ++i) {
       const bool outer_minus = i == 0, outer_plus = i == 2;
