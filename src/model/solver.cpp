@@ -13,7 +13,9 @@ constexpr int S = EquationSystem::STORAGE;
 // are those of +0 is "empty". Only the sign of a zero could tell a skipped
 // "x - 0 * y" from a done one, and no zero is ever a divisor here, so no
 // empty entry can change any other value.
-bool empty(double v) { return std::bit_cast<uint64_t>(v) == 0; }
+bool empty(double v) {
+  return std::bit_cast<uint64_t>(v) == 0;
+}
 
 // For each line (a row, or a column) the indices of its entries that are not
 // empty, in no particular order; `pos` gives an index's place in its list so

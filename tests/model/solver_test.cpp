@@ -17,9 +17,9 @@
 #include "model/kinds.h"
 #include "model/netlist.h"
 #include "model/placement.h"
+#include "model/reference_solver.h"
 #include "model/tables.h"
 #include "support/max_benches.h"
-#include "model/reference_solver.h"
 
 namespace voltaro {
 namespace {
@@ -42,23 +42,23 @@ bool SameBits(double a, double b) {
   const int n = sys.size();
   for (int j = 1; j <= n; ++j) {
     if (!SameBits(sys.solution(j), plain.solution(j))) {
-      return ::testing::AssertionFailure() << "n " << n << ", variable " << j << ": "
-                                           << sys.solution(j) << " instead of "
-                                           << plain.solution(j);
+      return ::testing::AssertionFailure()
+             << "n " << n << ", variable " << j << ": " << sys.solution(j) << " instead of "
+             << plain.solution(j);
     }
   }
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
       if (!SameBits(sys.get(i, j), plain.at(i, j))) {
-        return ::testing::AssertionFailure() << "n " << n << ", eliminated entry (" << i << ", "
-                                             << j << ") " << sys.get(i, j) << " instead of "
-                                             << plain.at(i, j);
+        return ::testing::AssertionFailure()
+               << "n " << n << ", eliminated entry (" << i << ", " << j << ") " << sys.get(i, j)
+               << " instead of " << plain.at(i, j);
       }
     }
   }
   if (sys.classify() != plain.classify()) {
-    return ::testing::AssertionFailure() << "status " << sys.classify() << " instead of "
-                                         << plain.classify();
+    return ::testing::AssertionFailure()
+           << "status " << sys.classify() << " instead of " << plain.classify();
   }
   return ::testing::AssertionSuccess();
 }
@@ -137,14 +137,36 @@ class RandomBenchMaker {
 
   void place(Bench& bench) {
     static constexpr int32_t kKinds[] = {
-        KIND_FIXED_RESISTOR,     KIND_VOLTAGE_SUPPLY,  KIND_DIGITAL_VOLTMETER, KIND_DIGITAL_AMMETER,
-        KIND_BULB,               KIND_SPST_SWITCH,     KIND_FUSE,              KIND_SLIDE_RHEOSTAT,
-        KIND_RESISTANCE_WIRE,    KIND_RESISTANCE_BOX,  KIND_DRY_CELL,          KIND_STORAGE_BATTERY,
-        KIND_BATTERY_SET,        KIND_9V_BATTERY,      KIND_POINTER_VOLTMETER, KIND_POINTER_AMMETER,
-        KIND_GALVANOMETER,       KIND_DIGITAL_OHMMETER, KIND_MULTIMETER,       KIND_SIGNAL_LIGHT,
-        KIND_BELL,               KIND_SPDT_SWITCH,     KIND_RELAY,             KIND_DIODE,
-        KIND_STRAIGHT_LEAD,      KIND_COIL_AND_MAGNET, KIND_CUTTING_ROD,       KIND_AC_GENERATOR,
-        KIND_DC_MOTOR,           KIND_DC_GENERATOR,
+        KIND_FIXED_RESISTOR,
+        KIND_VOLTAGE_SUPPLY,
+        KIND_DIGITAL_VOLTMETER,
+        KIND_DIGITAL_AMMETER,
+        KIND_BULB,
+        KIND_SPST_SWITCH,
+        KIND_FUSE,
+        KIND_SLIDE_RHEOSTAT,
+        KIND_RESISTANCE_WIRE,
+        KIND_RESISTANCE_BOX,
+        KIND_DRY_CELL,
+        KIND_STORAGE_BATTERY,
+        KIND_BATTERY_SET,
+        KIND_9V_BATTERY,
+        KIND_POINTER_VOLTMETER,
+        KIND_POINTER_AMMETER,
+        KIND_GALVANOMETER,
+        KIND_DIGITAL_OHMMETER,
+        KIND_MULTIMETER,
+        KIND_SIGNAL_LIGHT,
+        KIND_BELL,
+        KIND_SPDT_SWITCH,
+        KIND_RELAY,
+        KIND_DIODE,
+        KIND_STRAIGHT_LEAD,
+        KIND_COIL_AND_MAGNET,
+        KIND_CUTTING_ROD,
+        KIND_AC_GENERATOR,
+        KIND_DC_MOTOR,
+        KIND_DC_GENERATOR,
     };
     const int32_t kind = kKinds[below(std::size(kKinds))];
     const PlaceResult r = PlaceComponent(bench, kind, 100 + below(800), 100 + below(600));
@@ -173,8 +195,8 @@ class RandomBenchMaker {
       }
       case Family::Voltmeter:
       case Family::Ammeter: {
-        DualMeterRecord& m = (kind == KIND_POINTER_VOLTMETER ? bench.voltmeters
-                                                              : bench.ammeters)[r.index];
+        DualMeterRecord& m =
+            (kind == KIND_POINTER_VOLTMETER ? bench.voltmeters : bench.ammeters)[r.index];
         m.range_in_use = chance(50) ? 3 : 4;
         add({m.node_common, m.node_mid, m.node_high});
         break;
@@ -279,7 +301,11 @@ TEST(SolverMatchesPlainElimination, HandMadeSystems) {
       // zero factor is no longer the same as using it.
       {"RightHandSideOverflows", 2, {1e-300, 0, 0, 1}, {1e300, 1}, 0, {1, 2}},
       {"UndefinedFactor", 3, {4, 1, 0, NaN, 1, 0, 0, 1, 3}, {1, 2, 3}, 2, {-1, -1, -1}},
-      {"UndefinedCoefficientNeverPivots", 3, {1, NaN, 0, 2, 1, 0, 0, 1, 3}, {1, 2, 3}, 2,
+      {"UndefinedCoefficientNeverPivots",
+       3,
+       {1, NaN, 0, 2, 1, 0, 0, 1, 3},
+       {1, 2, 3},
+       2,
        {2, -1, -1}},
   };
   EquationSystem sys;

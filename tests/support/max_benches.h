@@ -22,9 +22,12 @@ enum class MaxBench {
 
 inline std::string_view MaxBenchName(MaxBench which) {
   switch (which) {
-    case MaxBench::ManyComponents: return "ManyComponents";
-    case MaxBench::ManyWires: return "ManyWires";
-    case MaxBench::SchoolMix: return "SchoolMix";
+    case MaxBench::ManyComponents:
+      return "ManyComponents";
+    case MaxBench::ManyWires:
+      return "ManyWires";
+    case MaxBench::SchoolMix:
+      return "SchoolMix";
   }
   return "";
 }
@@ -98,11 +101,11 @@ inline void BuildManyComponents(Bench& bench) {
   BenchBuilder b(bench);
   for (int s = 0; s < 12; ++s) {
     ElementRecord* parts[10] = {
-        &b.element(KIND_DRY_CELL),       &b.element(KIND_DRY_CELL),
-        &b.element(KIND_SPST_SWITCH),    &b.element(KIND_FUSE),
-        &b.element(KIND_FIXED_RESISTOR), &b.element(KIND_BULB),
+        &b.element(KIND_DRY_CELL),        &b.element(KIND_DRY_CELL),
+        &b.element(KIND_SPST_SWITCH),     &b.element(KIND_FUSE),
+        &b.element(KIND_FIXED_RESISTOR),  &b.element(KIND_BULB),
         &b.element(KIND_DIGITAL_AMMETER), &b.element(KIND_RESISTANCE_WIRE),
-        &b.element(KIND_DIODE),          &b.element(KIND_BELL),
+        &b.element(KIND_DIODE),           &b.element(KIND_BELL),
     };
     parts[2]->is_open = s % 4 == 3 ? 1 : 0;
     parts[4]->resistance = 10 + s;
@@ -203,9 +206,15 @@ inline int BuildSchoolMix(Bench& bench, bool generator = false) {
 
 inline void BuildMaxBench(Bench& bench, MaxBench which) {
   switch (which) {
-    case MaxBench::ManyComponents: BuildManyComponents(bench); break;
-    case MaxBench::ManyWires: BuildManyWires(bench); break;
-    case MaxBench::SchoolMix: BuildSchoolMix(bench); break;
+    case MaxBench::ManyComponents:
+      BuildManyComponents(bench);
+      break;
+    case MaxBench::ManyWires:
+      BuildManyWires(bench);
+      break;
+    case MaxBench::SchoolMix:
+      BuildSchoolMix(bench);
+      break;
   }
 }
 
