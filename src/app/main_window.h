@@ -1,0 +1,119 @@
+#pragma once
+// The bench window: the bench picture in its scroll box, the menus and tool
+// bar, the components box, the timer, the magnifier and the documents.
+
+#include <QMainWindow>
+#include <QPrinter>
+#include <QTimer>
+#include <memory>
+
+#include "app/components_box.h"
+#include "app/document_commands.h"
+#include "app/modal_port.h"
+#include "app/platform.h"
+#include "app/side_windows.h"
+#include "interaction/bench_interaction.h"
+#include "render/bench_renderer.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QFrame;
+
+namespace voltaro {
+
+class TForm1 : public QMainWindow, public UiPort {
+  Q_OBJECT
+ public:
+  // `modal` answers every modal question; the window does not own it.
+  TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort& modal,
+         ClipboardPort& clipboard, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Opens the experiment named on the command line (at the first show).
+  void OpenAtStart(const QString& path);
+
+  // One tick of the 100 ms timer.
+  void Timer1Timer();
+
+  Bench& bench() { return *bench_; }
+  BenchRenderer& renderer() { return *renderer_; }
+  BenchInteraction& mouse() { return *interaction_; }
+  DocumentCommands& documents() { return *documents_; }
+  TForm8& components_box() { return *box_; }
+  Form_big& magnifier() { return *magnifier_; }
+  Form4& warning() { return *warning_; }
+  DesktopSound& sound() { return *sound_; }
+  QAction* action(const QString& text) const;
+  QMenu* edit_menu() const { return edit_menu_; }
+  QMenu* context_menu() const { return context_menu_; }
+  QWidget* start_picture() const { return start_picture_; }
+  QWidget* bench_view() const { return view_; }
+  // Runs the enabling rule of the Edit and context menus.
+  void UpdateEditMenus();
+
+  // File commands without their menus, for the tool bar and tests.
+  void SavePicture();
+  bool PrintBench(QPrinter& printer);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ public:
+  // UiPort: what the mouse handling asks of the window.
+  void choose_bulb(int slot) override;
+  DialogOutcome edit_note(int index) override;
+  DialogOutcome set_up_black_box(int index) override;
+  bool password_matches(int index) override;
+  DialogOutcome edit_properties(int32_t kind, int index) override;
+  bool pick_color(int32_t& color) override;
+  void show_context_menu(Point at) override;
+  void show_black_box_menu(Point at) override;
+  void show_magnifier(Point centre) override;
+  void refresh_magnifier() override;
+  bool magnifier_visible() override;
+  void restore_cursor() override;
+  void reset_components_box() override;
+  void status_message(const std::string& text) override;
+  void picture_changed() override;
+
+ private:
+  void build_menus();
+  void build_tool_bar();
+  void enable_document_controls();
+  void choose_kind(int32_t kind);
+  void open_user_guide();
+  void start_calculator();
+
+  QString program_dir_;
+  const PictureSet& pictures_;
+  ModalPort& modal_;
+  ClipboardPort& clipboard_;
+  std::unique_ptr<Bench> bench_;
+  std::unique_ptr<DesktopSound> sound_;
+  DesktopClock clock_;
+  std::unique_ptr<BenchRenderer> renderer_;
+  std::unique_ptr<BenchInteraction> interaction_;
+  std::unique_ptr<DocumentCommands> documents_;
+  QPrinter printer_;
+  QTimer timer_;
+
+  QScrollArea* scroll_ = nullptr;
+  BenchView* view_ = nullptr;
+  QWidget* start_picture_ = nullptr;
+  TForm8* box_ = nullptr;
+  Form_big* magnifier_ = nullptr;
+  Form4* warning_ = nullptr;
+  QMenu* edit_menu_ = nullptr;
+  QMenu* context_menu_ = nullptr;
+  QMenu* black_box_menu_ = nullptr;
+  QAction* box_check_ = nullptr;
+  QFrame* swatch_ = nullptr;
+  QWidget* tool_bar_ = nullptr;
+  std::vector<QWidget*> document_widgets_;
+  std::vector<QAction*> document_actions_;
+  std::vector<std::pair<QString, QAction*>> actions_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,244 @@
+// The bench window offscreen, with every modal question answered by a fake.
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "document/experiment_file.h"
+#include "model/kinds.h"
+#include "model/placement.h"
+#include "model/tables.h"
+
+namespace voltaro {
+namespace {
+
+const PictureSet& Pictures() {
+  static PictureSet* set = [] {
+    auto* s = new PictureSet;
+    EXPECT_FALSE(s->load(VOLTARO_OBJ_DIR).has_value());
+    return s;
+  }();
+  return *set;
+}
+
+class FakeModal : public ModalPort {
+ public:
+  Answer confirm(const QString& q) override {
+    questions.push_back(q);
+    return answer;
+  }
+  QString open_path() override { return open; }
+  QString save_path() override {
+    ++save_dialogs;
+    return save;
+  }
+  void error(const QString& m) override { errors.push_back(m); }
+  void choose_bulb(int) override {}
+  DialogOutcome edit_note(int) override { return DialogOutcome::Cancelled; }
+  DialogOutcome set_up_black_box(int) override { return DialogOutcome::Accepted; }
+  bool password_matches(int) override { return false; }
+  DialogOutcome edit_properties(int32_t, int) override { return DialogOutcome::Cancelled; }
+  bool pick_color(int32_t&) override { return false; }
+  void popup(QMenu&, QPoint) override { ++popups; }
+  void show_warning(QWidget&) override { ++warnings; }
+  void show_about() override {}
+  QString picture_path() override { return picture; }
+  bool print_dialog(QPrinter&) override { return true; }
+  void page_setup(QPrinter&) override {}
+
+  Answer answer = Answer::No;
+  QString open, save, picture;
+  int save_dialogs = 0, popups = 0, warnings = 0;
+  QStringList questions, errors;
+};
+
+class NoClipboard : public ClipboardPort {
+ public:
+  std::string text() override { return content; }
+  void set_text(std::string gbk) override { content = std::move(gbk); }
+  std::string content;
+};
+
+struct WindowFixture : ::testing::Test {
+  FakeModal modal;
+  NoClipboard clipboard;
+  TForm1 window{VOLTARO_PROGRAM_DIR, Pictures(), modal, clipboard};
+  QString dir = QString::fromStdString(::testing::TempDir());
+
+  QString example(const char* name) { return QString(VOLTARO_EXAMPLES) + "/" + name; }
+};
+
+TEST_F(WindowFixture, StartsWithTheStartPictureAndDocumentControlsOff) {
+  EXPECT_EQ(window.windowTitle(), "Zentrik Voltaro V3.0");
+  EXPECT_FALSE(window.action("File/Save")->isEnabled());
+  EXPECT_FALSE(window.edit_menu()->menuAction()->isEnabled());
+  EXPECT_FALSE(window.findChild<QToolButton*>("Delete")->isEnabled());
+  EXPECT_TRUE(window.findChild<QToolButton*>("Rotate")->isEnabled());
+}
+
+TEST_F(WindowFixture, NewAsksOnlyOnceADocumentIsOpen) {
+  window.documents().New();
+  EXPECT_TRUE(modal.questions.isEmpty());
+  EXPECT_TRUE(window.action("File/Save")->isEnabled());
+  EXPECT_TRUE(window.documents().document_open);
+  window.documents().New();
+  EXPECT_EQ(modal.questions, QStringList{"Save changes to?"});
+}
+
+TEST_F(WindowFixture, TheThreeAnswersToSaveChanges) {
+  window.documents().New();
+  PlaceComponent(window.bench(), KIND_FIXED_RESISTOR, 100, 100);
+  modal.answer = Answer::Cancel;
+  EXPECT_FALSE(window.documents().New());
+  EXPECT_EQ(CountElements(window.bench()), 1);
+  modal.answer = Answer::Yes;  // untitled: the save dialog, cancelled, and New goes on
+  EXPECT_TRUE(window.documents().New());
+  EXPECT_EQ(modal.save_dialogs, 1);
+  EXPECT_EQ(CountElements(window.bench()), 0);
+  PlaceComponent(window.bench(), KIND_FIXED_RESISTOR, 100, 100);
+  modal.answer = Answer::No;
+  EXPECT_TRUE(window.documents().New());
+  EXPECT_EQ(CountElements(window.bench()), 0);
+}
+
+TEST_F(WindowFixture, StartUpFileOpensAndSaveWritesItBack) {
+  const QString copy = dir + "/start.ele";
+  QFile::remove(copy);
+  QFile::copy(example("ohms_law.ele"), copy);
+  window.OpenAtStart(copy);
+  EXPECT_EQ(window.documents().current_file_name, copy);
+  EXPECT_GT(CountElements(window.bench()), 0);
+  EXPECT_TRUE(window.documents().Save());
+  EXPECT_EQ(modal.save_dialogs, 0);
+}
+
+TEST_F(WindowFixture, FailedOpenLeavesAnEmptyUntitledBench) {
+  const QString bad = dir + "/bad.ele";
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not an experiment\r\n");
+  f.close();
+  modal.open = bad;
+  EXPECT_FALSE(window.documents().Open());
+  EXPECT_EQ(modal.errors, QStringList{"open failed!"});
+  EXPECT_TRUE(window.documents().current_file_name.isEmpty());
+  EXPECT_TRUE(window.action("File/Save")->isEnabled());
+  window.OpenAtStart(bad);
+  EXPECT_TRUE(window.documents().current_file_name.isEmpty());
+}
+
+TEST_F(WindowFixture, SaveOnAnUntitledBenchAsksForAName) {
+  window.documents().New();
+  PlaceComponent(window.bench(), KIND_DRY_CELL, 200, 200);
+  modal.save = dir + "/saved.ele";
+  QFile::remove(modal.save);
+  EXPECT_TRUE(window.documents().Save());
+  EXPECT_EQ(window.documents().current_file_name, modal.save);
+  auto bench = std::make_unique<Bench>();
+  EXPECT_EQ(ReadExperimentFile(*bench, modal.save.toStdString()), OpenOutcome::Opened);
+  EXPECT_EQ(CountElements(*bench), 1);
+}
+
+TEST_F(WindowFixture, QuittingAsksWhenADocumentIsOpen) {
+  EXPECT_TRUE(window.documents().MayQuit());  // nothing open: no question
+  EXPECT_TRUE(modal.questions.isEmpty());
+  window.documents().New();
+  modal.answer = Answer::Cancel;
+  EXPECT_FALSE(window.documents().MayQuit());
+  modal.answer = Answer::No;
+  EXPECT_TRUE(window.documents().MayQuit());
+  modal.answer = Answer::Yes;  // untitled and the save dialog cancelled: stay
+  EXPECT_FALSE(window.documents().MayQuit());
+}
+
+TEST_F(WindowFixture, ShortCircuitWarningOncePerShort) {
+  window.documents().New();
+  Bench& b = window.bench();
+  const int cell = PlaceComponent(b, KIND_DRY_CELL, 200, 200).index;
+  const int lead = PlaceComponent(b, KIND_STRAIGHT_LEAD, 400, 200).index;
+  ConnectTerminals(b, b.elements[cell].node_b, b.elements[lead].node_a);
+  ConnectTerminals(b, b.elements[lead].node_b, b.elements[cell].node_a);
+  b.analysis_pending = 1;
+  for (int tick = 0; tick < 5; ++tick) window.Timer1Timer();
+  EXPECT_EQ(modal.warnings, 1);
+  EXPECT_EQ(window.warning().Label1->text(), "You have made a short circuit!");
+}
+
+TEST_F(WindowFixture, BellWithZeroRatingNeverRings) {
+  window.documents().New();
+  Bench& b = window.bench();
+  const int cell = PlaceComponent(b, KIND_BATTERY_SET, 200, 200).index;
+  const int bell = PlaceComponent(b, KIND_BELL, 400, 200).index;
+  ConnectTerminals(b, b.elements[cell].node_b, b.elements[bell].node_a);
+  ConnectTerminals(b, b.elements[bell].node_b, b.elements[cell].node_a);
+  b.elements[bell].param1 = 0;
+  b.analysis_pending = 1;
+  for (int tick = 0; tick < 3; ++tick) window.Timer1Timer();
+  EXPECT_TRUE(window.sound().last_played.empty());
+  b.elements[bell].param1 = 0.3;
+  window.Timer1Timer();
+  EXPECT_EQ(window.sound().last_played, SOUND_BELL);
+}
+
+TEST_F(WindowFixture, ComponentsBoxSetsThePendingKindAndResetsAfterPlacing) {
+  window.documents().New();
+  window.components_box().button_for(KIND_BULB)->click();
+  EXPECT_EQ(window.mouse().pending_kind, KIND_BULB);
+  window.mouse().Image1MouseDown(0, 0, 300, 300);
+  window.mouse().Image1MouseUp(0, 0, 300, 300);
+  EXPECT_EQ(window.mouse().pending_kind, 0);
+  EXPECT_FALSE(window.components_box().button_for(KIND_BULB)->isChecked());
+}
+
+TEST_F(WindowFixture, PrintingToPdfGivesOnePage) {
+  window.OpenAtStart(example("wheatstone_bridge.ele"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = dir + "/bench.pdf";
+  QFile::remove(pdf);
+  printer.setOutputFileName(pdf);
+  ASSERT_TRUE(window.PrintBench(printer));
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  // The page tree of the document holds exactly one page.
+  EXPECT_TRUE(bytes.contains("/Count 1")) << bytes.left(2000).toStdString();
+}
+
+TEST_F(WindowFixture, SavePictureByTheLastLetter) {
+  window.OpenAtStart(example("ohms_law.ele"));
+  modal.picture = dir + "/bench.bmp";
+  QFile::remove(modal.picture);
+  window.SavePicture();
+  EXPECT_EQ(QImage(modal.picture).size(), QSize(1024, 768));
+}
+
+TEST_F(WindowFixture, EditMenuFollowsTheSelection) {
+  window.documents().New();
+  window.UpdateEditMenus();
+  EXPECT_FALSE(window.action("Edit/Delete")->isEnabled());
+  EXPECT_FALSE(window.action("Edit/Paste")->isEnabled());
+  PlaceComponent(window.bench(), KIND_FIXED_RESISTOR, 300, 300);
+  window.mouse().Image1MouseDown(0, 0, 300, 300);
+  window.mouse().Image1MouseUp(0, 0, 300, 300);
+  window.mouse().Copy();
+  window.UpdateEditMenus();
+  EXPECT_TRUE(window.action("Edit/Delete")->isEnabled());
+  EXPECT_TRUE(window.action("Edit/Paste")->isEnabled());
+}
+
+}  // namespace
+}  // namespace voltaro
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
