@@ -51,9 +51,12 @@ struct Apparatus {
   std::vector<QPoint> anchors;
 };
 
-void PrintTo(const Apparatus& a, std::ostream* os) { *os << a.file; }
+void PrintTo(const Apparatus& a, std::ostream* os) {
+  *os << a.file;
+}
 
 const std::vector<Apparatus>& apparatus() {
+  // clang-format off
   static const std::vector<Apparatus> all = {
       // Drawn at (x - w, y - h).
       {"ptdz1.obj", 84, 22, Backdrop::BottomLeft, {42, 11}, {{-37, 0}, {35, 0}}},
@@ -111,6 +114,7 @@ const std::vector<Apparatus>& apparatus() {
       {"djct_n.obj", 60, 114, Backdrop::White, {30, 57}, {}},
       {"djct_s.obj", 66, 113, Backdrop::White, {33, 56}, {}},
   };
+  // clang-format on
   return all;
 }
 

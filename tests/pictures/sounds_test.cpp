@@ -46,7 +46,8 @@ bool read_wave(const QString& path, Wave& w) {
       w.bits = le16(b, body + 14);
       have_format = true;
     } else if (id == "data") {
-      for (int i = 0; i + 1 < size; i += 2) w.samples.push_back(static_cast<int16_t>(le16(b, body + i)));
+      for (int i = 0; i + 1 < size; i += 2)
+        w.samples.push_back(static_cast<int16_t>(le16(b, body + i)));
     }
     at = body + size + (size & 1);
   }

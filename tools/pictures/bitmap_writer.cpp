@@ -30,7 +30,9 @@ struct Bin {
   int count;
 };
 
-int channel(QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); }
+int channel(QRgb c, int k) {
+  return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c);
+}
 
 // Median cut over the weighted colours, then a few rounds of moving each
 // palette entry to the mean of the colours it serves.
@@ -77,10 +79,9 @@ std::vector<QRgb> choose_palette(std::vector<Bin> bins, size_t size) {
     }
     if (pick < 0) break;
     Box box = boxes[pick];
-    std::sort(bins.begin() + box.begin, bins.begin() + box.end,
-              [axis](const Bin& a, const Bin& b) {
-                return channel(a.colour, axis) < channel(b.colour, axis);
-              });
+    std::sort(bins.begin() + box.begin, bins.begin() + box.end, [axis](const Bin& a, const Bin& b) {
+      return channel(a.colour, axis) < channel(b.colour, axis);
+    });
     long total = 0;
     for (size_t i = box.begin; i < box.end; ++i) total += bins[i].count;
     long half = 0;
@@ -181,7 +182,8 @@ QImage to_palette(const QImage& flat, Backdrop backdrop) {
   }
   std::vector<Bin> bins;
   for (const auto& [colour, count] : counts) bins.push_back({colour, count});
-  std::sort(bins.begin(), bins.end(), [](const Bin& a, const Bin& b) { return a.colour < b.colour; });
+  std::sort(bins.begin(), bins.end(),
+            [](const Bin& a, const Bin& b) { return a.colour < b.colour; });
   std::vector<QRgb> palette = choose_palette(bins, keyed ? 255 : 256);
   if (keyed) {
     for (QRgb& c : palette) {

@@ -85,7 +85,8 @@ void put(QPainter& p, const QImage& picture, double x, double y) {
 
 QPointF needle_end(QPointF pivot, double degrees, double length) {
   const double a = degrees * M_PI / 180;
-  return {std::trunc(pivot.x() + length * std::cos(a)), std::trunc(pivot.y() - length * std::sin(a))};
+  return {std::trunc(pivot.x() + length * std::cos(a)),
+          std::trunc(pivot.y() - length * std::sin(a))};
 }
 
 SheetEntry preview(const QString& name, int w, int h, const std::function<void(QPainter&)>& draw) {
@@ -171,7 +172,8 @@ std::vector<SheetEntry> bench_previews(const std::vector<SheetEntry>& pictures) 
       put(p, meter, x - 156, y - 160);
       const double r = 3, phi0 = r * 2 * M_PI / 8 + M_PI / 2;
       auto on_knob = [&](double phi) {
-        return QPointF(x - 12 + std::trunc(36 * std::cos(phi)), y + 85 + std::trunc(36 * std::sin(phi)));
+        return QPointF(x - 12 + std::trunc(36 * std::cos(phi)),
+                       y + 85 + std::trunc(36 * std::sin(phi)));
       };
       p.setPen(QColor(100, 0, 0));
       const QPointF P = on_knob(phi0 + M_PI), Q = on_knob(phi0 + 0.2), S = on_knob(phi0 - 0.2);
@@ -180,8 +182,9 @@ std::vector<SheetEntry> bench_previews(const std::vector<SheetEntry>& pictures) 
       p.drawLine(Q, S);
       p.setPen(QColor(255, 0, 0));
       const double a = 90 * M_PI / 180;
-      p.drawLine(QPointF(x - 12 + std::trunc(60 / std::tan(a)), y - 28),
-                 QPointF(x - 12 + std::trunc(180 * std::cos(a)), y + 32 - std::trunc(180 * std::sin(a))));
+      p.drawLine(
+          QPointF(x - 12 + std::trunc(60 / std::tan(a)), y - 28),
+          QPointF(x - 12 + std::trunc(180 * std::cos(a)), y + 32 - std::trunc(180 * std::sin(a))));
     }));
   }
   const QImage rheostat = find(pictures, "hdbzq1.obj");

@@ -37,8 +37,8 @@ QColor shade(const QColor& c, double factor) {
   return QColor(scale(c.red()), scale(c.green()), scale(c.blue()), c.alpha());
 }
 
-void text_at(QPainter& p, QPointF centre, const QString& text, double pixels,
-             const QColor& colour, bool bold) {
+void text_at(QPainter& p, QPointF centre, const QString& text, double pixels, const QColor& colour,
+             bool bold) {
   p.save();
   p.setFont(font_px(pixels, bold));
   p.setPen(colour);

@@ -19,9 +19,9 @@ namespace voltaro::pictures {
 // Colours of the school laboratory.
 namespace ink {
 inline const QColor black{25, 25, 28};
-inline const QColor print{30, 30, 40};        // printed scales and labels
-inline const QColor red{200, 30, 30};          // positive posts, N poles
-inline const QColor blue{40, 70, 170};         // S poles, labels
+inline const QColor print{30, 30, 40};  // printed scales and labels
+inline const QColor red{200, 30, 30};   // positive posts, N poles
+inline const QColor blue{40, 70, 170};  // S poles, labels
 inline const QColor brass{200, 160, 70};
 inline const QColor copper{190, 100, 50};
 inline const QColor steel{160, 165, 172};
@@ -40,8 +40,8 @@ QFont font_px(double pixels, bool bold = false);
 QColor shade(const QColor& c, double factor);  // < 1 darker, > 1 lighter
 
 // Text centred on a point.
-void text_at(QPainter& p, QPointF centre, const QString& text, double pixels,
-             const QColor& colour, bool bold = false);
+void text_at(QPainter& p, QPointF centre, const QString& text, double pixels, const QColor& colour,
+             bool bold = false);
 
 // Gradients that make a flat shape look round: a cylinder lying along x
 // (lit from above) or standing along y (lit from the left).
@@ -54,8 +54,7 @@ void binding_post(QPainter& p, QPointF at, const QColor& cap, double radius = 4.
 
 // A terminal standing up, seen from the side: a knurled knob centred on
 // `at` (where the wire is clamped), threaded stem and washer below it.
-void post_side(QPainter& p, QPointF at, const QColor& cap, double width = 8,
-               double height = 10);
+void post_side(QPainter& p, QPointF at, const QColor& cap, double width = 8, double height = 10);
 
 // A slotted screw head.
 void screw(QPainter& p, QPointF at, double radius, double slot_degrees = 30);

@@ -147,9 +147,13 @@ void bulb(QPainter& p, double glow, bool burnt) {
   p.drawLine(QPointF(14.5, 31), QPointF(14.5, 22));
   // The filament: a short coil between the support wires.
   QColor filament;
-  if (burnt) filament = QColor(70, 70, 70);
-  else if (glow <= 0) filament = QColor(90, 90, 95);
-  else filament = QColor::fromHsvF(std::min(0.15, 0.01 + 0.14 * glow), 1.0 - 0.7 * glow, 0.65 + 0.35 * glow);
+  if (burnt)
+    filament = QColor(70, 70, 70);
+  else if (glow <= 0)
+    filament = QColor(90, 90, 95);
+  else
+    filament =
+        QColor::fromHsvF(std::min(0.15, 0.01 + 0.14 * glow), 1.0 - 0.7 * glow, 0.65 + 0.35 * glow);
   if (glow > 0.3) {
     // Light spreading round the hot coil.
     p.save();
@@ -209,8 +213,9 @@ void bulb(QPainter& p, double glow, bool burnt) {
 
 Picture bulb_picture(const QString& file, double glow, bool burnt) {
   // 29 x 49 on white, the pictures of the rated-brightness chooser.
-  return drawn(file, 29, 49, {{3, 32}, {15, 43}},
-               [glow, burnt](QPainter& p) { bulb(p, glow, burnt); }, Backdrop::White);
+  return drawn(
+      file, 29, 49, {{3, 32}, {15, 43}}, [glow, burnt](QPainter& p) { bulb(p, glow, burnt); },
+      Backdrop::White);
 }
 
 }  // namespace

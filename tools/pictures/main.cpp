@@ -55,11 +55,16 @@ int main(int argc, char** argv) {
   int scale = 2;
   const QStringList args = app.arguments();
   for (int i = 1; i + 1 < args.size(); i += 2) {
-    if (args[i] == "--obj") obj_dir = args[i + 1];
-    else if (args[i] == "--bin") bin_dir = args[i + 1];
-    else if (args[i] == "--contact-sheet") sheet_path = args[i + 1];
-    else if (args[i] == "--only") only = args[i + 1];
-    else if (args[i] == "--scale") scale = std::max(1, args[i + 1].toInt());
+    if (args[i] == "--obj")
+      obj_dir = args[i + 1];
+    else if (args[i] == "--bin")
+      bin_dir = args[i + 1];
+    else if (args[i] == "--contact-sheet")
+      sheet_path = args[i + 1];
+    else if (args[i] == "--only")
+      only = args[i + 1];
+    else if (args[i] == "--scale")
+      scale = std::max(1, args[i + 1].toInt());
   }
   if (obj_dir.isEmpty() || bin_dir.isEmpty()) {
     std::fprintf(stderr,

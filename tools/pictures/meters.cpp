@@ -77,9 +77,12 @@ void scale_marks(QPainter& p, QPointF pivot, double from_degrees, double to_degr
   arc(p, pivot, 56, to_degrees, from_degrees, 1.0);
   for (int i = 0; i <= 30; ++i) {
     const double a = from_degrees + (to_degrees - from_degrees) * i / 30.0;
-    if (i % 10 == 0) tick(p, pivot, a, 47, 56, 1.3);
-    else if (i % 5 == 0) tick(p, pivot, a, 50, 56, 1.0);
-    else tick(p, pivot, a, 52.5, 56, 0.7);
+    if (i % 10 == 0)
+      tick(p, pivot, a, 47, 56, 1.3);
+    else if (i % 5 == 0)
+      tick(p, pivot, a, 50, 56, 1.0);
+    else
+      tick(p, pivot, a, 52.5, 56, 0.7);
   }
 }
 
@@ -121,8 +124,10 @@ Picture galvanometer() {
     arc(p, pivot, 56, 90 - 3 * per_division, edge, 1.0);
     for (int i = -15; i <= 15; ++i) {
       const double a = 90 - per_division * i / 5.0;
-      if (i % 5 == 0) tick(p, pivot, a, 47, 56, i == 0 ? 1.6 : 1.3);
-      else tick(p, pivot, a, 52, 56, 0.7);
+      if (i % 5 == 0)
+        tick(p, pivot, a, 47, 56, i == 0 ? 1.6 : 1.3);
+      else
+        tick(p, pivot, a, 52, 56, 0.7);
     }
     for (int d = -3; d <= 3; ++d) {
       number_at(p, pivot, 90 - per_division * d, 41.5, QString::number(std::abs(d)), 8.5,
@@ -180,8 +185,8 @@ void add_meters(std::vector<Picture>& out) {
   // The terminal at offset dx 6 is the voltmeter's 3 V post but the
   // ammeter's 0.6 A post: the ammeter's low range runs through both of its
   // sections.
-  out.push_back(dual_range_meter("3_15vdyb.obj", "V", {"0", "1", "2", "3"},
-                                 {"0", "5", "10", "15"}, {"\u2212", "3", "15"}));
+  out.push_back(dual_range_meter("3_15vdyb.obj", "V", {"0", "1", "2", "3"}, {"0", "5", "10", "15"},
+                                 {"\u2212", "3", "15"}));
   out.push_back(dual_range_meter("06_3adlb.obj", "A", {"0", "1", "2", "3"},
                                  {"0", "0.2", "0.4", "0.6"}, {"\u2212", "0.6", "3"}));
 }

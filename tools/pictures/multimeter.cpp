@@ -24,12 +24,16 @@ constexpr double WINDOW_BOTTOM = 132;
 constexpr double ZERO = 135, FULL = 45;
 
 // Needle angle for a fraction of full deflection.
-double deflected(double fraction) { return ZERO - (ZERO - FULL) * fraction; }
+double deflected(double fraction) {
+  return ZERO - (ZERO - FULL) * fraction;
+}
 
 // The resistance ranges put an internal 1 V cell behind 14.8, 148 or 1480
 // ohm: the needle deflects by 14.8 / (14.8 + R) on the x1 range, so the
 // scale is printed in x1 ohms with 15 at its middle.
-double ohm_fraction(double ohm) { return 14.8 / (14.8 + ohm); }
+double ohm_fraction(double ohm) {
+  return 14.8 / (14.8 + ohm);
+}
 
 void ohm_scale(QPainter& p) {
   const double r = 166;
@@ -84,8 +88,8 @@ void linear_scale(QPainter& p) {
   } rows[] = {{131, 10, ink::print}, {119, 50, ink::print}, {107, 250, ink::print}};
   for (const Row& row : rows) {
     for (int i = 0; i <= 5; ++i) {
-      number_at(p, NEEDLE_PIVOT, deflected(i / 5.0), row.radius,
-                QString::number(row.top * i / 5), 8.5, row.colour, true);
+      number_at(p, NEEDLE_PIVOT, deflected(i / 5.0), row.radius, QString::number(row.top * i / 5),
+                8.5, row.colour, true);
     }
   }
   number_at(p, NEEDLE_PIVOT, ZERO + 7, 140, "V", 10, ink::blue, true);
@@ -158,66 +162,68 @@ Picture multimeter() {
   // 312 x 320; sockets A (304, 245) "+" and B (304, 280) "COM".
   return drawn("wanyb.obj", 312, 320, {{144, 192}, {144, 245}, {304, 245}, {304, 280}},
                [](QPainter& p) {
-    const QRectF body(1, 1, 310, 318);
-    QLinearGradient g(body.topLeft(), body.bottomLeft());
-    g.setColorAt(0, QColor(74, 78, 84));
-    g.setColorAt(1, QColor(44, 46, 50));
-    p.setPen(QPen(QColor(15, 15, 18), 1.2));
-    p.setBrush(g);
-    p.drawRoundedRect(body, 12, 12);
-    // Front panel below the window.
-    const QRectF panel(8, 138, 296, 174);
-    p.setPen(QPen(QColor(25, 25, 28), 0.8));
-    p.setBrush(QColor(200, 200, 194));
-    p.drawRoundedRect(panel, 6, 6);
-    // The window and its dial face.
-    const QRectF face(8, 6, 280, WINDOW_BOTTOM - 6);
-    QLinearGradient fg(face.topLeft(), face.bottomLeft());
-    fg.setColorAt(0, QColor(250, 248, 236));
-    fg.setColorAt(1, QColor(236, 232, 214));
-    p.setPen(QPen(QColor(10, 10, 10), 1.5));
-    p.setBrush(fg);
-    p.drawRoundedRect(face, 6, 6);
-    ohm_scale(p);
-    mirror(p);
-    linear_scale(p);
-    // Where the needle comes up from its hidden pivot.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 30));
-    p.drawChord(QRectF(NEEDLE_PIVOT.x() - 14, WINDOW_BOTTOM - 8, 28, 16), 0, 180 * 16);
-    // Glass reflection.
-    QPainterPath shine;
-    shine.moveTo(14, 10);
-    shine.lineTo(90, 10);
-    shine.lineTo(40, 70);
-    shine.lineTo(12, 70);
-    shine.closeSubpath();
-    p.setBrush(QColor(255, 255, 255, 36));
-    p.drawPath(shine);
-    // Maker's plate and the two adjusters.
-    text_at(p, {76, 158}, "ZENTRIK", 13, ink::print, true);
-    text_at(p, {76, 173}, "MULTIMETER", 8, ink::print, true);
-    screw(p, {144.5, 152}, 5, 0);
-    text_at(p, {144.5, 164}, "ZERO", 6, ink::print, true);
-    QRadialGradient adj(QPointF(246, 160), 14);
-    adj.setColorAt(0, QColor(100, 100, 100));
-    adj.setColorAt(1, QColor(20, 20, 20));
-    p.setPen(QPen(QColor(0, 0, 0), 1));
-    p.setBrush(adj);
-    p.drawEllipse(QPointF(250, 164), 11, 11);
-    p.setPen(QPen(QColor(230, 230, 230), 1.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(250, 164), QPointF(250, 155));
-    text_at(p, {250, 184}, "0\u03a9 ADJ", 7, QColor(20, 110, 50), true);
-    range_knob(p);
-    socket(p, {304.5, 245.5}, QColor(200, 35, 30));
-    socket(p, {304.5, 280.5}, QColor(40, 40, 40));
-    text_at(p, {284, 245.5}, "+", 12, QColor(200, 35, 30), true);
-    text_at(p, {282, 280.5}, "COM", 7, ink::print, true);
-  });
+                 const QRectF body(1, 1, 310, 318);
+                 QLinearGradient g(body.topLeft(), body.bottomLeft());
+                 g.setColorAt(0, QColor(74, 78, 84));
+                 g.setColorAt(1, QColor(44, 46, 50));
+                 p.setPen(QPen(QColor(15, 15, 18), 1.2));
+                 p.setBrush(g);
+                 p.drawRoundedRect(body, 12, 12);
+                 // Front panel below the window.
+                 const QRectF panel(8, 138, 296, 174);
+                 p.setPen(QPen(QColor(25, 25, 28), 0.8));
+                 p.setBrush(QColor(200, 200, 194));
+                 p.drawRoundedRect(panel, 6, 6);
+                 // The window and its dial face.
+                 const QRectF face(8, 6, 280, WINDOW_BOTTOM - 6);
+                 QLinearGradient fg(face.topLeft(), face.bottomLeft());
+                 fg.setColorAt(0, QColor(250, 248, 236));
+                 fg.setColorAt(1, QColor(236, 232, 214));
+                 p.setPen(QPen(QColor(10, 10, 10), 1.5));
+                 p.setBrush(fg);
+                 p.drawRoundedRect(face, 6, 6);
+                 ohm_scale(p);
+                 mirror(p);
+                 linear_scale(p);
+                 // Where the needle comes up from its hidden pivot.
+                 p.setPen(Qt::NoPen);
+                 p.setBrush(QColor(30, 30, 30));
+                 p.drawChord(QRectF(NEEDLE_PIVOT.x() - 14, WINDOW_BOTTOM - 8, 28, 16), 0, 180 * 16);
+                 // Glass reflection.
+                 QPainterPath shine;
+                 shine.moveTo(14, 10);
+                 shine.lineTo(90, 10);
+                 shine.lineTo(40, 70);
+                 shine.lineTo(12, 70);
+                 shine.closeSubpath();
+                 p.setBrush(QColor(255, 255, 255, 36));
+                 p.drawPath(shine);
+                 // Maker's plate and the two adjusters.
+                 text_at(p, {76, 158}, "ZENTRIK", 13, ink::print, true);
+                 text_at(p, {76, 173}, "MULTIMETER", 8, ink::print, true);
+                 screw(p, {144.5, 152}, 5, 0);
+                 text_at(p, {144.5, 164}, "ZERO", 6, ink::print, true);
+                 QRadialGradient adj(QPointF(246, 160), 14);
+                 adj.setColorAt(0, QColor(100, 100, 100));
+                 adj.setColorAt(1, QColor(20, 20, 20));
+                 p.setPen(QPen(QColor(0, 0, 0), 1));
+                 p.setBrush(adj);
+                 p.drawEllipse(QPointF(250, 164), 11, 11);
+                 p.setPen(QPen(QColor(230, 230, 230), 1.5, Qt::SolidLine, Qt::RoundCap));
+                 p.drawLine(QPointF(250, 164), QPointF(250, 155));
+                 text_at(p, {250, 184}, "0\u03a9 ADJ", 7, QColor(20, 110, 50), true);
+                 range_knob(p);
+                 socket(p, {304.5, 245.5}, QColor(200, 35, 30));
+                 socket(p, {304.5, 280.5}, QColor(40, 40, 40));
+                 text_at(p, {284, 245.5}, "+", 12, QColor(200, 35, 30), true);
+                 text_at(p, {282, 280.5}, "COM", 7, ink::print, true);
+               });
 }
 
 }  // namespace
 
-void add_multimeter(std::vector<Picture>& out) { out.push_back(multimeter()); }
+void add_multimeter(std::vector<Picture>& out) {
+  out.push_back(multimeter());
+}
 
 }  // namespace voltaro::pictures

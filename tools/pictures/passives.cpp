@@ -120,7 +120,7 @@ Picture resistance_box() {
     p.setBrush(QColor(38, 36, 35));
     p.drawRoundedRect(panel, 2, 2);
     const char* multipliers[] = {"\u00d7100000", "\u00d710000", "\u00d71000",
-                                 "\u00d7100", "\u00d710", "\u00d71"};
+                                 "\u00d7100",    "\u00d710",    "\u00d71"};
     for (int i = 0; i < 6; ++i) {
       const QPointF c(42 + 31 * (i % 3), 27 + 32 * (i / 3));
       decade_knob(p, c, QString::fromUtf8(multipliers[i]), 9);

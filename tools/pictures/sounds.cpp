@@ -59,7 +59,7 @@ std::vector<int16_t> bell_ring() {
     double ratio, level, decay;
   };
   const Partial partials[] = {
-      {1.0, 1.0, 0.45}, {2.32, 0.55, 0.30}, {4.25, 0.35, 0.18},
+      {1.0, 1.0, 0.45},   {2.32, 0.55, 0.30}, {4.25, 0.35, 0.18},
       {6.63, 0.20, 0.10}, {9.38, 0.10, 0.06},
   };
   const double base = 1180.0;

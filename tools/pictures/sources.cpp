@@ -203,8 +203,7 @@ Picture storage_battery_set() {
     };
     const double cell = 18.5, x0 = 4.45;
     QPolygonF lid;
-    lid << on_lid(x0, 0) << on_lid(x0 + 3 * cell, 0) << on_lid(x0 + 3 * cell, 24)
-        << on_lid(x0, 24);
+    lid << on_lid(x0, 0) << on_lid(x0 + 3 * cell, 0) << on_lid(x0 + 3 * cell, 24) << on_lid(x0, 24);
     acid_case(p, lid, QRectF(x0, 28, 3 * cell, 68), body);
     QPolygonF side;
     side << on_lid(x0 + 3 * cell, 0) << on_lid(x0 + 3 * cell, 24) << QPointF(82, 72)
