@@ -53,9 +53,13 @@ struct PivotTree {
     for (int r = 0; r < LEAVES; ++r) node[LEAVES + r] = r;
     for (int i = LEAVES - 1; i >= 1; --i) node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
   }
+  // After row's maximum changed. Above a node whose winner stays the same
+  // other row, nothing changes.
   void update(const double* row_max, int row) {
     for (int i = (LEAVES + row) / 2; i >= 1; i /= 2) {
+      const int before = node[i];
       node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
+      if (node[i] == before && before != row) return;
     }
   }
   // `left` comes from the half with the smaller row numbers.
@@ -331,7 +335,7 @@ void EquationSystem::solve() {
       } else {
         rescan_row_max(j);
       }
-      w.tree.update(w.row_max.get(), j);
+      if (w.row_max[j] != old_max) w.tree.update(w.row_max.get(), j);
     }
   }
   if (fresh) record_result();
