@@ -11,6 +11,7 @@
 
 class QMenu;
 class QPrinter;
+class QWidget;
 
 namespace voltaro {
 

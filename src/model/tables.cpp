@@ -228,14 +228,16 @@ void CompactBlackBoxes(Bench& bench) {
 }
 
 void RemoveGroundLinks(Bench& bench) {
-  for (int i = 0; i < WIRE_SLOTS && bench.wires[i].state != WIRE_FREE;) {
-    if (bench.wires[i].state == WIRE_GROUND_LINK) {
-      bench.wires[i].state = WIRE_FREE;
-      CompactWires(bench);
-    } else {
-      ++i;
-    }
+  // One pass that keeps the order of the other wires: the links usually sit
+  // at the end, but a wire table read from a file may hold them anywhere.
+  int kept = 0;
+  int i = 0;
+  for (; i < WIRE_SLOTS && bench.wires[i].state != WIRE_FREE; ++i) {
+    if (bench.wires[i].state == WIRE_GROUND_LINK) continue;
+    if (kept != i) std::swap(bench.wires[kept], bench.wires[i]);
+    ++kept;
   }
+  for (int k = kept; k < i; ++k) bench.wires[k] = WireRecord{};
 }
 
 void ForEachTerminal(const Bench& bench, int view_entry,
