@@ -1,0 +1,597 @@
+// What each property dialog accepts and what it writes, checked without a
+// screen.
+
+#include "dialogs/validation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace voltaro {
+namespace {
+
+constexpr double PI = 3.141592653589793;
+
+// ---- Numbers typed into boxes -------------------------------------------------------
+
+TEST(BoxNumbers, RealsAreReadWithoutLocaleAndOnlyWhenFinite) {
+  struct Case {
+    const char* text;
+    std::optional<double> value;
+  } cases[] = {
+      {"2.5", 2.5},  {" 2.5 ", 2.5}, {"+3", 3},   {"-3", -3},  {"1E-6", 1e-6}, {"1e+3", 1000},
+      {".5", 0.5},   {"5.", 5},      {"0", 0},    {"2,5", {}}, {"abc", {}},    {"", {}},
+      {"  ", {}},    {"-", {}},      {"--1", {}}, {"+-1", {}}, {"1e", {}},     {"0x10", {}},
+      {"1 2", {}},   {"nan", {}},    {"NaN", {}}, {"inf", {}}, {"-inf", {}},   {"infinity", {}},
+      {"1e999", {}}, {"-1e999", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ParseReal(c.text), c.value);
+  }
+}
+
+TEST(BoxNumbers, IntegersTakeDigitsOnly) {
+  struct Case {
+    const char* text;
+    std::optional<int32_t> value;
+  } cases[] = {
+      {"4", 4},    {"+4", 4},   {"-1", -1}, {" 7 ", 7},          {"2.5", {}},
+      {"3.0", {}}, {"1e2", {}}, {"", {}},   {"99999999999", {}}, {"four", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ParseInteger(c.text), c.value);
+  }
+}
+
+// ---- Every message of every box -----------------------------------------------------
+
+// One dialog's check run on its valid inputs with one box changed.
+struct MessageCase {
+  const char* name;
+  std::function<std::optional<FieldError>()> check;
+  int field;
+  const char* message;
+};
+
+template <class F, class In>
+std::function<std::optional<FieldError>()> With(F check, In in) {
+  return [check, in] { return check(in).error; };
+}
+
+FixedResistorInput Resistor(const char* r) {
+  return {r, "R1", false};
+}
+SupplyInput Supply(const char* v, const char* r) {
+  return {v, r, false};
+}
+BatterySetInput Set(const char* single, const char* count) {
+  return {single, count, false};
+}
+ResistanceWireInput Wire(const char* rho, const char* l, const char* s) {
+  return {rho, l, s, false};
+}
+BulbInput Bulb(const char* v, const char* p, const char* i) {
+  return {v, p, i, 8, false};
+}
+RodInput Rod(const char* r, const char* b, const char* v, const char* l) {
+  RodInput in;
+  in.resistance = r;
+  in.induction = b;
+  in.speed = v;
+  in.length = l;
+  return in;
+}
+
+Checked<BulbValues> CheckFreshBulb(const BulbInput& in) {
+  return CheckBulb(in, ElementRecord{});
+}
+
+const MessageCase MESSAGE_CASES[] = {
+    {"resistor zero", With(CheckFixedResistor, Resistor("0")), 0, MSG_POSITIVE},
+    {"resistor words", With(CheckFixedResistor, Resistor("ten")), 0, MSG_POSITIVE},
+    {"resistor beyond double", With(CheckFixedResistor, Resistor("1e999")), 0, MSG_POSITIVE},
+    {"supply voltage words", With(CheckVoltageSupply, Supply("abc", "0")), 0, MSG_REAL},
+    {"supply voltage nan", With(CheckVoltageSupply, Supply("nan", "0")), 0, MSG_REAL},
+    {"supply resistance negative", With(CheckVoltageSupply, Supply("6", "-1")), 1,
+     MSG_NON_NEGATIVE_SPACED},
+    {"supply resistance inf", With(CheckVoltageSupply, Supply("6", "inf")), 1,
+     MSG_NON_NEGATIVE_SPACED},
+    {"1.5 V cell", With(CheckDryCell, CellInput{"-0.1", false}), 0, MSG_NON_NEGATIVE_BARE},
+    {"storage battery", With(CheckStorageBattery, CellInput{"x", false}), 0, MSG_NON_NEGATIVE},
+    {"9 V battery", With(CheckNineVoltBattery, CellInput{"-2", false}), 0, MSG_NON_NEGATIVE},
+    {"set single negative", With(CheckBatterySet, Set("-1", "4")), 0, MSG_NON_NEGATIVE},
+    {"set count 2.5", With(CheckBatterySet, Set("0.5", "2.5")), 1, MSG_INTEGER},
+    {"set count negative", With(CheckBatterySet, Set("0.5", "-1")), 1, MSG_INTEGER},
+    {"storage set single", With(CheckStorageBatterySet, Set("nan", "3")), 0, MSG_NON_NEGATIVE},
+    {"storage set count 2.5", With(CheckStorageBatterySet, Set("0.5", "2.5")), 1, MSG_NON_NEGATIVE},
+    {"slide resistor zero", With(CheckSlideResistor, SlideResistorInput{"0", 50, false}), 0,
+     MSG_POSITIVE_SPACED},
+    {"wire resistivity", With(CheckResistanceWire, Wire("0", "1", "1e-6")), 0, MSG_POSITIVE},
+    {"wire length", With(CheckResistanceWire, Wire("1e-6", "-1", "1e-6")), 1, MSG_POSITIVE},
+    {"wire section", With(CheckResistanceWire, Wire("1e-6", "1", "zero")), 2, MSG_POSITIVE},
+    {"bulb voltage words", With(CheckFreshBulb, Bulb("abc", "1", "1")), 0, MSG_POSITIVE},
+    // All three boxes are read before any is tested: the power's words are
+    // found before the voltage's sign.
+    {"bulb power read first", With(CheckFreshBulb, Bulb("-1", "x", "1")), 1, MSG_POSITIVE},
+    {"bulb voltage negative", With(CheckFreshBulb, Bulb("-1", "1", "1")), 0, MSG_POSITIVE},
+    {"bulb current zero", With(CheckFreshBulb, Bulb("2.5", "0.75", "0")), 2, MSG_POSITIVE},
+    {"fuse", With(CheckFuse, FuseInput{"0", false}), 0, MSG_POSITIVE},
+    {"bell resistance", With(CheckBell, BellInput{"-5", "0.5", false}), 0, MSG_POSITIVE},
+    {"bell current", With(CheckBell, BellInput{"20", "", false}), 1, MSG_POSITIVE},
+    {"light resistance", With(CheckSignalLight, SignalLightInput{"0", "0.1", 0, false}), 0,
+     MSG_POSITIVE},
+    {"light current", With(CheckSignalLight, SignalLightInput{"1", "-0.1", 0, false}), 1,
+     MSG_POSITIVE},
+    {"relay coil", With(CheckRelay, RelayInput{"x", "0.1", false}), 0, MSG_POSITIVE},
+    {"relay pick-up", With(CheckRelay, RelayInput{"1", "0", false}), 1, MSG_POSITIVE},
+    {"galvanometer", With(CheckGalvanometer, GalvanometerInput{"-95", 2}), 0, MSG_NON_NEGATIVE},
+    {"voltmeter low words", With(CheckPointerVoltmeter, DualMeterInput{"abc", true}), 0, MSG_REAL},
+    {"voltmeter high zero", With(CheckPointerVoltmeter, DualMeterInput{"0", false}), 1,
+     MSG_POSITIVE_SPACED},
+    {"voltmeter over 1e12", With(CheckPointerVoltmeter, DualMeterInput{"2e12", true}), 0,
+     MSG_POSITIVE_SPACED},
+    {"ammeter 150", With(CheckPointerAmmeter, DualMeterInput{"150", false}), 1, MSG_AMMETER_RANGE},
+    {"ammeter low zero", With(CheckPointerAmmeter, DualMeterInput{"0", true}), 0,
+     MSG_AMMETER_RANGE},
+    {"ammeter words", With(CheckPointerAmmeter, DualMeterInput{"inf", true}), 0, MSG_REAL},
+    {"coil words", With(CheckCoilAndMagnet, CoilInput{"x", {}}), 0, MSG_POSITIVE_SPACED},
+    {"coil zero", With(CheckCoilAndMagnet, CoilInput{"0", {}}), 0, MSG_POSITIVE_SPACED},
+    {"rod resistance words", With(CheckCuttingRod, Rod("x", "0.1", "0", "0.5")), ROD_RESISTANCE,
+     MSG_REAL},
+    {"rod resistance zero", With(CheckCuttingRod, Rod("0", "0.1", "0", "0.5")), ROD_RESISTANCE,
+     MSG_POSITIVE_SPACED},
+    {"rod induction zero", With(CheckCuttingRod, Rod("0.1", "0", "0", "0.5")), ROD_INDUCTION,
+     MSG_POSITIVE_SPACED},
+    {"rod induction words", With(CheckCuttingRod, Rod("0.1", "B", "0", "0.5")), ROD_INDUCTION,
+     MSG_REAL},
+    {"rod speed words", With(CheckCuttingRod, Rod("0.1", "0.1", "fast", "0.5")), ROD_SPEED,
+     MSG_REAL},
+    {"rod length negative", With(CheckCuttingRod, Rod("0.1", "0.1", "0", "-1")), ROD_LENGTH,
+     MSG_POSITIVE_SPACED},
+    {"rod length inf", With(CheckCuttingRod, Rod("0.1", "0.1", "0", "inf")), ROD_LENGTH, MSG_REAL},
+};
+
+TEST(DialogMessages, EachBoxFailsWithItsOwnMessage) {
+  for (const MessageCase& c : MESSAGE_CASES) {
+    SCOPED_TRACE(c.name);
+    const auto error = c.check();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->field, c.field);
+    EXPECT_EQ(error->message, c.message);
+  }
+}
+
+TEST(DialogMessages, OnlyTheSupplyVoltagePutsZeroInItsBox) {
+  for (const MessageCase& c : MESSAGE_CASES) {
+    SCOPED_TRACE(c.name);
+    const bool supply_voltage = std::string(c.name).rfind("supply voltage", 0) == 0;
+    EXPECT_EQ(c.check()->reset_to_zero, supply_voltage);
+  }
+}
+
+// ---- Sources and resistors ----------------------------------------------------------
+
+TEST(SourceDialogs, FixedResistorTakesAnyPositiveTypedValueAndItsName) {
+  const auto r = CheckFixedResistor({"33.3", "R7", true});
+  ASSERT_TRUE(r.ok());
+  ElementRecord e;
+  Store(r.values, e);
+  EXPECT_EQ(e.resistance, 33.3);
+  EXPECT_EQ(e.name, "R7");
+  EXPECT_EQ(e.show_params, 1);
+}
+
+TEST(SourceDialogs, SupplyKeepsItsVoltageWhenTheResistanceIsRefused) {
+  ElementRecord e;
+  e.emf = 1;
+  e.resistance = 0.5;
+  const auto r = CheckVoltageSupply({"-12", "-1", true});
+  Store(r.values, e);
+  EXPECT_FALSE(r.ok());
+  EXPECT_EQ(e.emf, -12);         // any voltage, either way round, is taken at once
+  EXPECT_EQ(e.resistance, 0.5);  // the refused value never reaches the bench
+  EXPECT_EQ(e.show_params, 0);
+}
+
+TEST(SourceDialogs, BatterySetsAddTheirCellsInSeries) {
+  struct Case {
+    const char* name;
+    Checked<BatterySetValues> (*check)(const BatterySetInput&);
+    const char *single, *count;
+    double resistance, emf;
+  } cases[] = {
+      {"four dry cells", CheckBatterySet, "0.5", "4", 2, 6},
+      {"no dry cells", CheckBatterySet, "0.5", "0", 0, 0},
+      {"three storage cells", CheckStorageBatterySet, "0.1", "3", 0.30000000000000004, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto r = c.check({c.single, c.count, false});
+    ASSERT_TRUE(r.ok());
+    ElementRecord e;
+    Store(r.values, e);
+    EXPECT_EQ(e.resistance, c.resistance);
+    EXPECT_EQ(e.emf, c.emf);
+    EXPECT_EQ(e.param1, *ParseInteger(c.count));
+    EXPECT_EQ(e.param2, *ParseReal(c.single));
+  }
+}
+
+TEST(SourceDialogs, SlideResistorSplitsItsCoilAtTheSlipper) {
+  struct Case {
+    int position;
+    double slider, coil_1, coil_2;
+  } cases[] = {{100, 1, 50, 0}, {0, 0, 0, 50}, {30, 0.3, 15, 35}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    const auto r = CheckSlideResistor({"50", c.position, false});
+    ASSERT_TRUE(r.ok());
+    RheostatRecord h;
+    h.bar_resistance_1 = 7;
+    Store(r.values, h);
+    EXPECT_DOUBLE_EQ(h.slider, c.slider);
+    EXPECT_DOUBLE_EQ(h.coil_resistance_1, c.coil_1);
+    EXPECT_DOUBLE_EQ(h.coil_resistance_2, c.coil_2);
+    EXPECT_EQ(h.bar_resistance_1, 0);
+    EXPECT_EQ(h.in_use, 1);
+  }
+}
+
+TEST(SourceDialogs, SlipperMovingWithAHalfTypedTotalKeepsTheRecordsTotal) {
+  RheostatRecord h;
+  h.resistance = 20;
+  h.show_params = 1;
+  for (const char* typed : {"-5", "", "1e999", "0"}) {
+    SCOPED_TRACE(typed);
+    const SlideResistorValues v = SlipperMoved({typed, 25, false}, h);
+    EXPECT_EQ(v.resistance, 20);
+    EXPECT_EQ(v.coil_resistance_1, 5);
+    EXPECT_EQ(v.show_params, 1);  // moving the slipper leaves the caption alone
+  }
+  EXPECT_EQ(SlipperMoved({"80", 25, false}, h).resistance, 80);
+}
+
+TEST(SourceDialogs, SlipperReopensWhereItWasLeft) {
+  // 0.29 x 100 is a hair under 29; a truncating dialog would move it to 28.
+  for (int position = 0; position <= 100; ++position) {
+    SCOPED_TRACE(position);
+    EXPECT_EQ(SlipperPosition(position * 0.01), position);
+  }
+  EXPECT_EQ(SlipperPosition(1.7), 100);
+  EXPECT_EQ(SlipperPosition(std::nan("")), 0);
+}
+
+TEST(SourceDialogs, ResistanceWireIsResistivityTimesLengthOverSection) {
+  const auto r = CheckResistanceWire({"1.7e-8", "10", "1e-6", false});
+  ASSERT_TRUE(r.ok());
+  EXPECT_DOUBLE_EQ(r.values.resistance, 0.17);
+  EXPECT_EQ(WireAnswerText(12.5), "12.5 ohm");
+}
+
+TEST(ResistanceBox, DialsEncodeTheirDigitsInTheirAngles) {
+  const int angles[] = {90, 54, 18, 342, 306, 270, 234, 198, 162, 126};
+  for (int digit = 0; digit < 10; ++digit) {
+    SCOPED_TRACE(digit);
+    EXPECT_EQ(DialAngle(digit), angles[digit]);
+    EXPECT_EQ(DialDigit(angles[digit]), digit);
+  }
+}
+
+TEST(ResistanceBox, DialsWrapBothWays) {
+  EXPECT_EQ(DialDigit(TurnDial(DialAngle(9), true)), 0);
+  EXPECT_EQ(DialDigit(TurnDial(DialAngle(0), false)), 9);
+  for (int digit = 0; digit < 10; ++digit) {
+    SCOPED_TRACE(digit);
+    EXPECT_EQ(DialDigit(TurnDial(DialAngle(digit), true)), (digit + 1) % 10);
+    EXPECT_EQ(DialDigit(TurnDial(DialAngle(digit), false)), (digit + 9) % 10);
+  }
+}
+
+TEST(ResistanceBox, DialsShowTheWholeOhmsWithinTheirRange) {
+  struct Case {
+    double resistance;
+    int value;
+  } cases[] = {{123456.7, 123456}, {999999, 999999}, {5e6, 999999}, {-3, 0},
+               {0.4, 0},           {std::nan(""), 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.resistance);
+    EXPECT_EQ(DialValue(DialDigitsOf(c.resistance)), c.value);
+  }
+  EXPECT_EQ(DialDigitsOf(123456), (DialDigits{6, 5, 4, 3, 2, 1}));
+}
+
+// ---- Bulbs -------------------------------------------------------------------------------
+
+ElementRecord BulbRecord(double resistance, double power, double effect) {
+  ElementRecord e;
+  e.resistance = resistance;
+  e.param1 = power;
+  e.param2 = effect;
+  e.max_current = 1.5;
+  return e;
+}
+
+TEST(BulbDialog, RatingGivesTheResistanceAtRatedPower) {
+  const ElementRecord bulb = BulbRecord(10, 10, 8);
+  const auto r = CheckBulb({"2.5", "0.75", "0.6", 8, true}, bulb);
+  ASSERT_TRUE(r.ok());
+  ElementRecord e = bulb;
+  Store(r.values, e);
+  EXPECT_DOUBLE_EQ(e.resistance, 2.5 * 2.5 / 0.75);  // 8.333..., not the button's 8.3
+  EXPECT_EQ(e.param1, 0.75);
+  EXPECT_EQ(e.max_current, 0.6);
+  EXPECT_EQ(e.param2, 8);
+  EXPECT_EQ(e.show_params, 1);
+}
+
+TEST(BulbDialog, RatedVoltageShowsThreeDigits) {
+  EXPECT_EQ(RatedVoltageText(BulbRecord(10, 10, 8)), "10");
+  EXPECT_EQ(RatedVoltageText(BulbRecord(8.3, 0.75, 3)), "2.49");
+  EXPECT_EQ(RatedVoltageText(BulbRecord(806.7, 60, 6)), "220");
+  EXPECT_EQ(RatedVoltageText(BulbRecord(42, 0.95, 4)), "6.32");
+}
+
+TEST(BulbDialog, OkWithoutTouchingTheVoltageKeepsTheBulb) {
+  // The box shows three digits; squaring them back would move 806.7 ohm
+  // to 806.67 each time the dialog is confirmed.
+  const ElementRecord bulb = BulbRecord(806.7, 60, 6);
+  const std::string shown = RatedVoltageText(bulb);
+  auto r = CheckBulb({shown, "60", "0.54", 6, false}, bulb);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.values.resistance, 806.7);
+  // A new power at the same untouched voltage.
+  r = CheckBulb({shown, "30", "0.54", 6, false}, bulb);
+  EXPECT_DOUBLE_EQ(r.values.resistance, 806.7 * 2);
+  // Another voltage is taken as typed.
+  r = CheckBulb({"230", "60", "0.54", 6, false}, bulb);
+  EXPECT_DOUBLE_EQ(r.values.resistance, 230.0 * 230 / 60);
+}
+
+TEST(BulbDialog, EffectPictures) {
+  struct Case {
+    double param2;
+    int index, picture;
+  } cases[] = {{8, 8, 8}, {0, 0, 1}, {1, 1, 1}, {2.9, 2, 2}, {15, 10, 10}, {-1, 0, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.param2);
+    EXPECT_EQ(EffectIndex(c.param2), c.index);
+    EXPECT_EQ(EffectPicture(EffectIndex(c.param2)), c.picture);
+  }
+}
+
+TEST(BulbDialog, PlacementChoicesWriteTheirRatings) {
+  const auto choices = BulbChoices();
+  ASSERT_EQ(choices.size(), 6u);
+  ElementRecord e = BulbRecord(10, 10, 8);
+  Store(choices[2], e);
+  EXPECT_EQ(std::string(choices[2].caption), "6.3V  0.15A  0.95W");
+  EXPECT_EQ(e.resistance, 42);
+  EXPECT_EQ(e.param1, 0.95);
+  EXPECT_EQ(e.param2, 4);
+  EXPECT_EQ(e.max_current, 0.3);
+  EXPECT_EQ(std::count_if(choices.begin(), choices.end(),
+                          [](const BulbChoice& c) { return c.for_lighting; }),
+            3);
+}
+
+// ---- Meters ---------------------------------------------------------------------------------
+
+TEST(MeterDialogs, RangesSplitTheTypedResistance) {
+  struct Case {
+    const char* name;
+    bool voltmeter, low;
+    const char* typed;
+    int32_t range;
+    double r1, r2;
+  } cases[] = {
+      {"voltmeter 0-3 V", true, true, "990", LOW_RANGE, 990, 3960},
+      {"voltmeter 0-15 V", true, false, "5000", HIGH_RANGE, 1000, 4000},
+      {"ammeter 0-0.6 A", false, true, "0.125", LOW_RANGE, 0.025, 0.1},
+      {"ammeter 0-3 A", false, false, "0.025", HIGH_RANGE, 0.025, 0.1},
+      {"ammeter at its limit", false, false, "100", HIGH_RANGE, 100, 400},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DualMeterInput in{c.typed, c.low};
+    const auto r = c.voltmeter ? CheckPointerVoltmeter(in) : CheckPointerAmmeter(in);
+    ASSERT_TRUE(r.ok());
+    DualMeterRecord m;
+    Store(r.values, m);
+    EXPECT_EQ(m.range_in_use, c.range);
+    EXPECT_DOUBLE_EQ(m.range_resistance_1, c.r1);
+    EXPECT_DOUBLE_EQ(m.range_resistance_2, c.r2);
+    // Reopened, the range's box shows what was typed.
+    EXPECT_EQ(ShownMeterResistance(m, c.voltmeter, c.low), c.typed);
+  }
+}
+
+TEST(MeterDialogs, DefaultsAreTheMetersAsPlaced) {
+  EXPECT_EQ(DefaultMeterResistance(true, true), "990");
+  EXPECT_EQ(DefaultMeterResistance(true, false), "4990");
+  EXPECT_EQ(DefaultMeterResistance(false, true), "0.125");
+  EXPECT_EQ(DefaultMeterResistance(false, false), "0.025");
+}
+
+TEST(MeterDialogs, GalvanometerRates) {
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(RATE_CAPTIONS[i]);
+    EXPECT_EQ(RateIndexOf(RateValue(i)), i);
+  }
+  ElementRecord g;
+  g.param1 = 1;
+  Store(CheckGalvanometer({"95", 5}).values, g);
+  EXPECT_EQ(g.param1, 1000);
+  EXPECT_EQ(g.resistance, 95);
+  // A rate that is not in the list (read from a file) is kept until one is
+  // chosen, not turned into 0.001.
+  EXPECT_EQ(RateIndexOf(2), -1);
+  g.param1 = 2;
+  Store(CheckGalvanometer({"95", -1}).values, g);
+  EXPECT_EQ(g.param1, 2);
+}
+
+// ---- Induction apparatus ------------------------------------------------------------------
+
+TEST(InductionDialogs, CoilAndMagnetSignsChooseTheSecondOne) {
+  struct Case {
+    CoilControls controls;
+    double param2, param3;
+  } cases[] = {
+      {{true, 0, false, 5}, -1, 6},
+      {{false, 11, true, 11}, 12, -12},
+      {{false, 5, false, 0}, 6, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.param2);
+    const auto r = CheckCoilAndMagnet({"2", c.controls});
+    ASSERT_TRUE(r.ok());
+    ElementRecord e;
+    Store(r.values, e);
+    EXPECT_EQ(e.param2, c.param2);
+    EXPECT_EQ(e.param3, c.param3);
+    EXPECT_EQ(e.resistance, 2);
+    const CoilControls back = CoilControlsOf(e);
+    EXPECT_EQ(back.second_coil, c.controls.second_coil);
+    EXPECT_EQ(back.turns, c.controls.turns);
+    EXPECT_EQ(back.second_magnet, c.controls.second_magnet);
+    EXPECT_EQ(back.strength, c.controls.strength);
+  }
+}
+
+TEST(InductionDialogs, RodTakesANegativeSpeedAndTheFieldDirection) {
+  RodInput in = Rod("0.1", "0.5", "-2", "0.4");
+  in.inward = false;
+  in.show_force = true;
+  const auto r = CheckCuttingRod(in);
+  ASSERT_TRUE(r.ok());
+  ElementRecord e;
+  Store(r.values, e);
+  EXPECT_EQ(e.param3, -2);  // the rod runs the other way
+  EXPECT_EQ(e.param2, -0.5);
+  EXPECT_EQ(e.param4, 0.4);
+  EXPECT_EQ(e.resistance, 0.1);
+  EXPECT_EQ(e.show_params, 2);
+
+  const RodInput back = RodInputOf(e);
+  EXPECT_EQ(back.induction, "0.5");
+  EXPECT_FALSE(back.inward);
+  EXPECT_FALSE(back.show_speed);
+  EXPECT_TRUE(back.show_force);
+}
+
+TEST(InductionDialogs, RodKeepsTheBoxesThatPassedBeforeAFailure) {
+  ElementRecord e;
+  e.resistance = 9;
+  e.param2 = 9;
+  e.param3 = 9;
+  e.param4 = 9;
+  Store(CheckCuttingRod(Rod("0.2", "0.1", "3", "-1")).values, e);
+  EXPECT_EQ(e.resistance, 0.2);
+  EXPECT_EQ(e.param3, 3);
+  EXPECT_EQ(e.param4, 9);
+  EXPECT_EQ(e.param2, 9);  // the induction is written only at the end
+}
+
+TEST(InductionDialogs, GeneratorTrackBars) {
+  GeneratorControls c;
+  c.induction = 7;
+  c.speed = 11;
+  c.angle = 18;
+  c.show_direction = true;
+  const GeneratorValues v = GeneratorValuesOf(c);
+  EXPECT_EQ(v.speed, 0);  // standing still
+  EXPECT_EQ(v.induction, 7);
+  EXPECT_EQ(v.angle, PI);
+  EXPECT_EQ(v.show_params, 1);
+  c.speed = 0;
+  EXPECT_EQ(GeneratorValuesOf(c).speed, -11);
+  c.speed = 21;
+  EXPECT_EQ(GeneratorValuesOf(c).speed, 10);
+}
+
+TEST(InductionDialogs, GeneratorAngleReopensOnItsOwnStep) {
+  // 110 degrees is 11 x 2 pi / 36; times 36 / 2 pi that is a hair under 11,
+  // so a truncating dialog would turn the coil back by 10 degrees.
+  for (int step = 0; step <= 36; ++step) {
+    SCOPED_TRACE(step);
+    ElementRecord e;
+    Store(GeneratorValuesOf({5, 11, step, false}), e);
+    EXPECT_EQ(GeneratorControlsOf(e).angle, step);
+  }
+  ElementRecord e;
+  e.param1 = PI;
+  EXPECT_EQ(GeneratorControlsOf(e).angle, 18);
+  // A coil running backwards has a negative angle; it shows where it stands.
+  e.param1 = -PI / 2;
+  EXPECT_EQ(GeneratorControlsOf(e).angle, 27);
+  e.param3 = -11;
+  e.param2 = 12;
+  EXPECT_EQ(GeneratorControlsOf(e).speed, 0);
+  EXPECT_EQ(GeneratorControlsOf(e).induction, 10);
+}
+
+// ---- Black boxes and notes ----------------------------------------------------------------
+
+TEST(BlackBoxDialogs, PasswordMustMatchExactly) {
+  BlackBoxRecord b;
+  StoreBlackBox(255, "Ohm", b);
+  EXPECT_EQ(b.color, 255);
+  EXPECT_TRUE(PasswordMatches(b, "Ohm"));
+  for (const char* wrong : {"ohm", "Ohm ", "", "Ohms"}) {
+    SCOPED_TRACE(wrong);
+    EXPECT_FALSE(PasswordMatches(b, wrong));
+  }
+}
+
+TEST(NoteDialog, TextIsSplitIntoLines) {
+  struct Case {
+    const char* text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {}},
+      {"one", {"one"}},
+      {"one\ntwo", {"one", "two"}},
+      {"one\r\ntwo\r\n", {"one", "two"}},
+      {"\n\n\n", {"", "", ""}},
+      {"\nsecond", {"", "second"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(SplitNoteText(c.text), c.lines);
+  }
+}
+
+TEST(NoteDialog, EmptyNotesAreRefused) {
+  for (const char* text : {"", "\n\n\n", "\r\n"}) {
+    SCOPED_TRACE(text);
+    const auto error = CheckNoteText(SplitNoteText(text));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->message, MSG_EMPTY_NOTE);
+  }
+  EXPECT_FALSE(CheckNoteText(SplitNoteText("\nsecond")).has_value());
+}
+
+TEST(NoteDialog, FrameHeightIsLinesAtTheLinePitch) {
+  EXPECT_EQ(NoteHeight(3, -13), 42);  // 42.9, fraction dropped
+  EXPECT_EQ(NoteHeight(1, 20), 22);
+  EXPECT_EQ(NoteHeight(0, -13), 0);
+
+  NoteRecord n;
+  NoteFont font;
+  font.height = -13;
+  font.name = "Sans";
+  font.style = FONT_BOLD | FONT_ITALIC;
+  StoreNote(font, {"", "b", "c"}, 57, n);
+  EXPECT_EQ(n.in_use, 1);
+  EXPECT_EQ(n.height, 42);
+  EXPECT_EQ(n.width, 57);
+  EXPECT_EQ(n.lines, (std::vector<std::string>{"", "b", "c"}));
+  EXPECT_EQ(n.font_style, FONT_BOLD | FONT_ITALIC);
+  EXPECT_EQ(NoteFontOf(n).name, "Sans");
+}
+
+}  // namespace
+}  // namespace voltaro
