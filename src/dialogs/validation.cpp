@@ -33,11 +33,11 @@ FieldError Error(int field, const char* message) {
 
 // One box that must hold a number above zero (or at least zero).
 std::optional<double> Positive(const std::string& text) {
-  const auto v = ParseReal(text);
+  const auto v = TypedReal(text);
   return v && *v > 0 ? v : std::nullopt;
 }
 std::optional<double> NonNegative(const std::string& text) {
-  const auto v = ParseReal(text);
+  const auto v = TypedReal(text);
   return v && *v >= 0 ? v : std::nullopt;
 }
 
@@ -60,7 +60,7 @@ Checked<BatterySetValues> CheckSet(const BatterySetInput& in, double cell_voltag
     out.error = Error(0, MSG_NON_NEGATIVE);
     return out;
   }
-  const auto count = ParseInteger(in.count);
+  const auto count = TypedInteger(in.count);
   if (!count || *count < 0) {
     out.error = Error(1, count_message);
     return out;
@@ -73,7 +73,7 @@ Checked<BatterySetValues> CheckSet(const BatterySetInput& in, double cell_voltag
 
 }  // namespace
 
-std::optional<double> ParseReal(std::string_view text) {
+std::optional<double> TypedReal(std::string_view text) {
   text = WithoutPlus(Trimmed(text));
   if (text.empty()) return std::nullopt;
   // from_chars would also read "inf" and "nan"; only plain numbers count.
@@ -91,7 +91,7 @@ std::optional<double> ParseReal(std::string_view text) {
   return value;
 }
 
-std::optional<int32_t> ParseInteger(std::string_view text) {
+std::optional<int32_t> TypedInteger(std::string_view text) {
   text = WithoutPlus(Trimmed(text));
   if (text.empty()) return std::nullopt;
   int32_t value = 0;
@@ -126,7 +126,7 @@ void Store(const FixedResistorValues& v, ElementRecord& e) {
 Checked<SupplyValues> CheckVoltageSupply(const SupplyInput& in) {
   Checked<SupplyValues> out;
   // Any voltage will do, either way round.
-  out.values.emf = ParseReal(in.voltage);
+  out.values.emf = TypedReal(in.voltage);
   if (!out.values.emf) {
     out.error = FieldError{0, MSG_REAL, true};
     return out;

@@ -22,9 +22,9 @@ namespace voltaro {
 // exponent ("2.5", "-3", "1E-6"); spaces around it are ignored. The locale
 // never matters. "nan", "inf" and values beyond a double ("1e999") are
 // refused: one of them in a record would poison every result on the bench.
-std::optional<double> ParseReal(std::string_view text);
+std::optional<double> TypedReal(std::string_view text);
 // A whole number as typed: optional sign and decimal digits, within int32.
-std::optional<int32_t> ParseInteger(std::string_view text);
+std::optional<int32_t> TypedInteger(std::string_view text);
 // A value as a box shows it: general format, up to 15 significant digits.
 std::string ValueText(double value);
 

@@ -20,7 +20,7 @@ int Truncated(double v, int low, int high) {
 // A box that must hold a number above zero: a text that is no number gets
 // the plain message, a number out of range the range message.
 std::optional<FieldError> PositiveBox(const std::string& text, int field, double& out) {
-  const auto v = ParseReal(text);
+  const auto v = TypedReal(text);
   if (!v) return FieldError{field, MSG_REAL, false};
   if (*v <= 0) return FieldError{field, MSG_POSITIVE_SPACED, false};
   out = *v;
@@ -33,7 +33,7 @@ std::optional<FieldError> PositiveBox(const std::string& text, int field, double
 
 Checked<CoilValues> CheckCoilAndMagnet(const CoilInput& in) {
   Checked<CoilValues> out;
-  const auto r = ParseReal(in.resistance);
+  const auto r = TypedReal(in.resistance);
   if (!r || *r <= 0) {
     out.error = FieldError{0, MSG_POSITIVE_SPACED, false};
     return out;
@@ -72,7 +72,7 @@ Checked<RodValues> CheckCuttingRod(const RodInput& in) {
   v.resistance = resistance;
   if ((out.error = PositiveBox(in.induction, ROD_INDUCTION, induction))) return out;
   // The speed may be negative: the rod then runs the other way.
-  const auto speed = ParseReal(in.speed);
+  const auto speed = TypedReal(in.speed);
   if (!speed) {
     out.error = FieldError{ROD_SPEED, MSG_REAL, false};
     return out;

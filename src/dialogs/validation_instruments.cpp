@@ -18,7 +18,7 @@ FieldError Error(int field, const char* message) {
 template <size_t N>
 int ReadPositive(const std::array<const std::string*, N>& boxes, std::array<double, N>& out) {
   for (size_t i = 0; i < N; ++i) {
-    const auto v = ParseReal(*boxes[i]);
+    const auto v = TypedReal(*boxes[i]);
     if (!v || *v <= 0) return static_cast<int>(i);
     out[i] = *v;
   }
@@ -61,7 +61,7 @@ Checked<BulbValues> CheckBulb(const BulbInput& in, const ElementRecord& bulb) {
   double v[3] = {};
   // Every box is read first; only then are the values tested, in order.
   for (int i = 0; i < 3; ++i) {
-    const auto x = ParseReal(*boxes[i]);
+    const auto x = TypedReal(*boxes[i]);
     if (!x) {
       out.error = Error(i, MSG_POSITIVE);
       return out;
@@ -190,7 +190,7 @@ int RateIndexOf(double param1) {
 
 Checked<GalvanometerValues> CheckGalvanometer(const GalvanometerInput& in) {
   Checked<GalvanometerValues> out;
-  const auto r = ParseReal(in.resistance);
+  const auto r = TypedReal(in.resistance);
   if (!r || *r < 0) {
     out.error = Error(0, MSG_NON_NEGATIVE);
     return out;
@@ -219,7 +219,7 @@ namespace {
 Checked<DualMeterValues> CheckMeter(const DualMeterInput& in, bool voltmeter) {
   Checked<DualMeterValues> out;
   const int field = in.low_range ? 0 : 1;
-  const auto r = ParseReal(in.resistance);
+  const auto r = TypedReal(in.resistance);
   if (!r) {
     out.error = Error(field, MSG_REAL);
     return out;

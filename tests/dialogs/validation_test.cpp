@@ -28,7 +28,7 @@ TEST(BoxNumbers, RealsAreReadWithoutLocaleAndOnlyWhenFinite) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(ParseReal(c.text), c.value);
+    EXPECT_EQ(TypedReal(c.text), c.value);
   }
 }
 
@@ -42,7 +42,7 @@ TEST(BoxNumbers, IntegersTakeDigitsOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(ParseInteger(c.text), c.value);
+    EXPECT_EQ(TypedInteger(c.text), c.value);
   }
 }
 
@@ -215,8 +215,8 @@ TEST(SourceDialogs, BatterySetsAddTheirCellsInSeries) {
     Store(r.values, e);
     EXPECT_EQ(e.resistance, c.resistance);
     EXPECT_EQ(e.emf, c.emf);
-    EXPECT_EQ(e.param1, *ParseInteger(c.count));
-    EXPECT_EQ(e.param2, *ParseReal(c.single));
+    EXPECT_EQ(e.param1, *TypedInteger(c.count));
+    EXPECT_EQ(e.param2, *TypedReal(c.single));
   }
 }
 
