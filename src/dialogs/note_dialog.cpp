@@ -31,11 +31,11 @@ QFont FontOfNote(const NoteFont& n) {
   return f;
 }
 
-NoteFont NoteFontFor(const QFont& font, const NoteFont& kept) {
+NoteFont NoteFontFor(const QFont& font, const QColor& color, const NoteFont& kept) {
   const QFontInfo info(font);
   NoteFont n;
   n.charset = kept.charset;
-  n.color = kept.color;
+  n.color = BenchValueOfColor(color);
   // The bench lays out notes by character height in pixels, negative as a
   // character (not cell) height.
   n.height = -(font.pixelSize() > 0 ? font.pixelSize() : info.pixelSize());
@@ -47,11 +47,48 @@ NoteFont NoteFontFor(const QFont& font, const NoteFont& kept) {
   return n;
 }
 
-std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) {
-  bool ok = false;
-  const QFont f = QFontDialog::getFont(&ok, initial, parent);
-  if (!ok) return std::nullopt;
-  return f;
+NoteFontDialog::NoteFontDialog(QWidget* parent, const FontChoice& initial) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Font"));
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(14, 14, 14, 12);
+  // Given a font without its style name the font dialog may select the
+  // first style of the family (an oblique one), so OK alone would slant
+  // the note; naming the style the font really has prevents that.
+  QFont start = initial.font;
+  if (start.styleName().isEmpty()) start.setStyleName(QFontInfo(start).styleName());
+  fonts_ = new QFontDialog(start);
+  fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+  fonts_->setWindowFlags(Qt::Widget);
+  v->addWidget(fonts_);
+  auto* row = new QHBoxLayout;
+  row->setSpacing(8);
+  row->addWidget(new QLabel(QStringLiteral("Color:")));
+  swatch_ = new ColorSwatch(initial.color, ColorSwatch::Shape::Square);
+  row->addWidget(swatch_);
+  row->addStretch(1);
+  auto* ok = new QPushButton(QStringLiteral("OK"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+  for (QPushButton* b : {ok, cancel}) {
+    b->setMinimumWidth(88);
+    row->addWidget(b);
+  }
+  v->addLayout(row);
+  connect(swatch_, &ColorSwatch::clicked, this, [this] {
+    if (const auto c = PickColor(this, swatch_->color())) swatch_->set_color(*c);
+  });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+FontChoice NoteFontDialog::choice() const {
+  return {fonts_->currentFont(), swatch_->color()};
+}
+
+std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
+  NoteFontDialog dialog(parent, initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.choice();
 }
 
 Form6::Form6(QWidget* parent, NoteRecord& note)
@@ -71,7 +108,7 @@ Form6::Form6(QWidget* parent, NoteRecord& note)
     // A new note starts in the dialog's own lettering.
     NoteFont fresh;
     fresh.charset = DEFAULT_CHARSET;
-    set_note_font(NoteFontFor(Label1->font(), fresh));
+    set_note_font(NoteFontFor(Label1->font(), Qt::black, fresh));
     Memo1->clear();
   } else {
     Memo1->clear();
@@ -83,8 +120,9 @@ Form6::Form6(QWidget* parent, NoteRecord& note)
   Memo1->setFocus();
 
   connect(Font, &QPushButton::clicked, this, [this] {
-    if (const auto chosen = pick_font(this, Memo1->font())) {
-      set_note_font(NoteFontFor(*chosen, font_));
+    const FontChoice now{Memo1->font(), ColorOfBenchValue(font_.color)};
+    if (const auto chosen = pick_font(this, now)) {
+      set_note_font(NoteFontFor(chosen->font, chosen->color, font_));
     }
   });
 }

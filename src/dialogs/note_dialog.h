@@ -1,6 +1,7 @@
 #pragma once
 // "Document Note": the text and font of a note on the bench.
 
+#include <QFontDialog>
 #include <QPlainTextEdit>
 
 #include "dialogs/dialog_frame.h"
@@ -10,13 +11,32 @@ namespace voltaro {
 
 // The font a note is drawn in, as the bench draws it.
 QFont FontOfNote(const NoteFont& font);
-// The record's font fields for a chosen font; the colour and character set
-// are kept from `kept`.
-NoteFont NoteFontFor(const QFont& font, const NoteFont& kept);
+// The record's font fields for a chosen font; the character set is kept
+// from `kept`.
+NoteFont NoteFontFor(const QFont& font, const QColor& color, const NoteFont& kept);
 
-// The font dialog. Tests replace it.
-using FontPicker = std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)>;
-std::optional<QFont> PickFont(QWidget* parent, const QFont& initial);
+// What the font dialog gives: the lettering and its colour.
+struct FontChoice {
+  QFont font;
+  QColor color;
+};
+// The toolkit's font dialog has no colour, so it is shown inside this one
+// with the colour swatch under it.
+class NoteFontDialog : public QDialog {
+  Q_OBJECT
+ public:
+  NoteFontDialog(QWidget* parent, const FontChoice& initial);
+  FontChoice choice() const;
+
+ private:
+  QFontDialog* fonts_;
+  ColorSwatch* swatch_;
+};
+
+// The font dialog, with the colour of the letters under it. Tests replace it.
+using FontPicker =
+    std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& initial)>;
+std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial);
 
 class Form6 : public BenchDialog {
   Q_OBJECT

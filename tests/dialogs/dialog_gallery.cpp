@@ -101,6 +101,12 @@ int main(int argc, char** argv) {
       {"Form5", [&] { return new Form5(nullptr, bin); }},
       {"Form6", [&] { return new Form6(nullptr, note); }},
       {"Form6-new", [&] { return new Form6(nullptr, fresh_note); }},
+      {"Form6-font",
+       [&] {
+         QFont f(QStringLiteral("DejaVu Sans"));
+         f.setPointSize(12);
+         return new NoteFontDialog(nullptr, {f, QColor(0, 0, 160)});
+       }},
   };
 
   std::vector<std::pair<QString, QImage>> shots;

@@ -29,11 +29,12 @@ TEST(NoteDialogWidget, ChosenFontGivesTheFrame) {
   NoteRecord& note = t.bench.notes[0];
   Form6 d(nullptr, note);
   t.hear(d);
-  d.pick_font = [](QWidget*, const QFont&) {
+  d.pick_font = [](QWidget*, const FontChoice& initial) {
+    EXPECT_EQ(initial.color, QColor(Qt::black));  // a new note starts black
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(13);
     f.setBold(true);
-    return std::optional<QFont>(f);
+    return std::optional<FontChoice>({f, QColor(0, 128, 0)});
   };
   d.Font->click();
   EXPECT_EQ(d.note_font().height, -13);
@@ -45,6 +46,7 @@ TEST(NoteDialogWidget, ChosenFontGivesTheFrame) {
   EXPECT_EQ(note.lines, (std::vector<std::string>{"", "Ohm's law", "U = R I"}));
   EXPECT_EQ(note.font_height, -13);
   EXPECT_EQ(note.font_style, FONT_BOLD);
+  EXPECT_EQ(note.font_color, 128 << 8);
   EXPECT_EQ(note.height, 42);
   const QFontMetrics m(FontOfNote(NoteFontOf(note)));
   EXPECT_EQ(note.width, std::max(m.horizontalAdvance("Ohm's law"), m.horizontalAdvance("U = R I")));
@@ -153,6 +155,28 @@ TEST(AboutWindow, ShowsTheProgramAndClosesOnAClick) {
                     Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(about.Image1, &press);
   EXPECT_FALSE(about.isVisible());
+}
+
+}  // namespace
+}  // namespace voltaro::testing
+
+namespace voltaro::testing {
+namespace {
+
+TEST(NoteFontDialog, ConfirmedUnchangedKeepsTheLettering) {
+  for (bool bold : {false, true}) {
+    SCOPED_TRACE(bold);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSize(12);
+    f.setBold(bold);
+    NoteFontDialog d(nullptr, {f, QColor(0, 0, 160)});
+    const FontChoice c = d.choice();
+    EXPECT_EQ(c.font.family(), f.family());
+    EXPECT_EQ(c.font.pointSize(), 12);
+    EXPECT_EQ(c.font.bold(), bold);
+    EXPECT_FALSE(c.font.italic());
+    EXPECT_EQ(c.color, QColor(0, 0, 160));
+  }
 }
 
 }  // namespace
