@@ -221,6 +221,9 @@ PasteResult PasteElement(Bench& bench, LineReader& in, int32_t kind, Point at,
   e.kind = kind;
   e.x = at.x;
   e.y = at.y;
+  // A pasted component is on the bench whatever the text says: a record
+  // marked free would be invisible yet take part in nothing.
+  if (e.pose < 1 || e.pose > POSE_ENTRIES) e.pose = 1;
   e.node_a = bench.take_id();
   e.node_b = bench.take_id();
   e.branch_id = bench.take_id();
@@ -236,6 +239,7 @@ PasteResult PasteRheostat(Bench& bench, LineReader& in, Point at) {
   if (in.failed()) return {PasteOutcome::Malformed};
   if (slot > PASTE_LIMIT_RHEOSTAT) return {PasteOutcome::TableFull};
   if (!RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
+  r.in_use = 1;  // its hidden links need an owner on the bench
   r.x = at.x;
   r.y = at.y;
   r.node_bar_a = bench.take_id();
@@ -266,6 +270,7 @@ PasteResult PasteMeter(Bench& bench, std::array<DualMeterRecord, METER_SLOTS>& m
   if (in.failed()) return {PasteOutcome::Malformed};
   if (slot > PASTE_LIMIT_METER) return {PasteOutcome::TableFull};
   if (!RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
+  m.in_use = 1;  // its hidden links need an owner on the bench
   m.x = at.x;
   m.y = at.y;
   m.node_common = bench.take_id();
@@ -287,6 +292,7 @@ PasteResult PasteSwitch(Bench& bench, LineReader& in, Point at) {
   if (in.failed()) return {PasteOutcome::Malformed};
   if (slot > PASTE_LIMIT_SWITCH) return {PasteOutcome::TableFull};
   if (!RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
+  s.in_use = 1;  // its hidden links need an owner on the bench
   s.x = at.x;
   s.y = at.y;
   s.node_t1 = bench.take_id();
@@ -307,6 +313,7 @@ PasteResult PasteRelay(Bench& bench, LineReader& in, Point at) {
   ReadRelay(in, r);
   if (in.failed()) return {PasteOutcome::Malformed};
   if (slot > PASTE_LIMIT_RELAY) return {PasteOutcome::TableFull};
+  r.in_use = 1;  // on the bench, whatever the text says
   r.x = at.x;
   r.y = at.y;
   r.node_coil_a = bench.take_id();
@@ -325,6 +332,7 @@ PasteResult PasteNote(Bench& bench, LineReader& in, Point at) {
   ReadNote(in, n);
   if (in.failed()) return {PasteOutcome::Malformed};
   if (slot > PASTE_LIMIT_NOTE) return {PasteOutcome::TableFull};
+  n.in_use = 1;  // on the bench, whatever the text says
   n.x = at.x;
   n.y = at.y;
   bench.notes[slot] = std::move(n);

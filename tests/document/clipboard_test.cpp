@@ -182,6 +182,29 @@ TEST(Paste, GivesFreshIdsAndHiddenLinksAndPutsTheObjectAtThePointer) {
   }
 }
 
+TEST(Paste, ATextMarkingTheObjectFreeStillPutsItOnTheBench) {
+  // The line that says whether the record is in use (the pose of a
+  // two-terminal component): a pasted object never lands invisible, with
+  // hidden links that nothing on the bench owns.
+  struct Case {
+    int32_t kind;
+    size_t line;
+  };
+  const Case cases[] = {{KIND_FIXED_RESISTOR, 4}, {KIND_SLIDE_RHEOSTAT, 6},
+                        {KIND_POINTER_VOLTMETER, 8}, {KIND_SPDT_SWITCH, 6},
+                        {KIND_RELAY, 6}, {KIND_NOTE, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    SourceBench s;
+    std::vector<std::string> lines = SplitLines(*CopyText(s.bench, c.kind, 0));
+    lines[c.line] = "0";
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    ASSERT_EQ(PasteText(s.bench, text, {300, 300}, nullptr).outcome, PasteOutcome::Pasted);
+    EXPECT_TRUE(CopyText(s.bench, c.kind, 1).has_value());
+  }
+}
+
 TEST(Paste, HiddenLinksJoinTheRightNodes) {
   SourceBench s;
   const int w = CountWires(s.bench);
