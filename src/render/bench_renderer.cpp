@@ -38,7 +38,8 @@ void BenchRenderer::paint() {
   if (painting_) return;
   painting_ = true;
   QPainter p(&image_);
-  PaintContext c{p, bench_, pictures_, selection_, element_pictures_};
+  PaintContext c{p, bench_, pictures_, selection_, element_pictures_, state_pictures_,
+                 stamps_, texts_};
   p.setPen(Qt::white);
   p.setBrush(Qt::white);
   p.drawRect(0, 0, WIDTH, HEIGHT);
@@ -99,6 +100,7 @@ void BenchRenderer::paint() {
   DrawWires(c);
   Draw_heihezi(c);
   p.end();
+  texts_.sweep();
   painting_ = false;
 }
 

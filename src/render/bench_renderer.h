@@ -57,6 +57,9 @@ class BenchRenderer {
   QImage image_;
   Selection selection_;
   std::array<QImage, TWO_TERMINAL_SLOTS> element_pictures_;
+  StatePictures state_pictures_;
+  Stamps stamps_;
+  TextLayouts texts_;
   MotionStamps motion_;
   bool painting_ = false;
 };

@@ -93,40 +93,36 @@ void Draw_qiege_and_jinshugan(PaintContext& c, int slot) {
     Line(p, shaft, e.current > 0 ? y - 15 : y + 15, shaft, tip);
     Line(p, Trunc(r - 10), tip, Trunc(r - 13), back);
     Line(p, Trunc(r - 10), tip, Trunc(r - 7), back);
-    p.setFont(ArrowLabelFont());
     p.setPen(CAPTION_BLUE);
-    TextAt(p, Trunc(x - h.dx - 18 + e.param1), y - 5, "I");
+    TextAt(c, ArrowLabelFont(), Trunc(x - h.dx - 18 + e.param1), y - 5, "I");
   }
 
   const bool speed = (e.show_params & 1) != 0;
   const bool force = (e.show_params & 2) != 0;
   double f = e.param2 * e.current * e.param4;
   if (std::fabs(f) < 1e-8) f = 0;
-  p.setFont(CaptionFont());
   p.setPen(CAPTION_BLUE);
   if (speed) {
-    TextAt(p, x - h.dx, y - h.dy - (force ? 30 : 15),
+    TextAt(c, CaptionFont(), x - h.dx, y - h.dy - (force ? 30 : 15),
            "speed = " + QString::fromStdString(FormatGeneral(e.param3, 3)) + "m/s");
     Pen(p, QColor(0, 0, 250));
     const int dir = e.param3 > 0.00001 ? 1 : e.param3 < -0.00001 ? -1 : 0;
     if (dir != 0) {
       Arrow(p, {r, y - 10.0}, {r + 40 * dir, y - 10.0}, {r + 30 * dir, y - 13.0},
             {r + 30 * dir, y - 7.0});
-      p.setFont(CaptionFont());
-      TextAt(p, Trunc(r + 45 * dir), y - 10, "V");
+      TextAt(c, CaptionFont(), Trunc(r + 45 * dir), y - 10, "V");
     }
   }
   if (force) {
-    p.setFont(CaptionFont());
     p.setPen(CAPTION_BLUE);
-    TextAt(p, x - h.dx, y - h.dy - 15,
+    TextAt(c, CaptionFont(), x - h.dx, y - h.dy - 15,
            "ampere force on metal rod = " + QString::fromStdString(FormatGeneral(f, 3)) + "Newton");
     Pen(p, QColor(250, 0, 0));
     const int dir = f > 1e-8 ? 1 : f < -1e-8 ? -1 : 0;
     if (dir != 0) {
       Arrow(p, {r, y + 10.0}, {r + 40 * dir, y + 10.0}, {r + 30 * dir, y + 7.0},
             {r + 30 * dir, y + 13.0});
-      TextAt(p, Trunc(r + 45 * dir), y + 10, "F");
+      TextAt(c, CaptionFont(), Trunc(r + 45 * dir), y + 10, "F");
     }
   }
   DrawElementOutline(c, slot);

@@ -23,10 +23,9 @@ void Needle(QPainter& p, int x, int y, double degrees) {
        Trunc(y + 16 - 60 * std::sin(a)));
 }
 
-void SymbolLetter(QPainter& p, int x, int y, const QString& letter) {
-  p.setFont(SymbolFont());
-  p.setPen(Qt::black);
-  TextAt(p, x, y, letter);
+void SymbolLetter(PaintContext& c, int x, int y, const QString& letter) {
+  c.p.setPen(Qt::black);
+  TextAt(c, SymbolFont(), x, y, letter);
 }
 
 void PointerMeter(PaintContext& c, const DualMeterRecord& m, int index, bool voltmeter) {
@@ -44,8 +43,8 @@ void PointerMeter(PaintContext& c, const DualMeterRecord& m, int index, bool vol
   }
   Pen(p, Qt::black, 2);
   p.setBrush(Qt::NoBrush);
-  Ellipse(p, x - 27, y + 36, x - 3, y + 60);
-  SymbolLetter(p, x - 23, voltmeter ? y + 36 : y + 34, voltmeter ? "V" : "A");
+  StampedEllipse(c, x - 27, y + 36, x - 3, y + 60);
+  SymbolLetter(c, x - 23, voltmeter ? y + 36 : y + 34, voltmeter ? "V" : "A");
   Pen(p, Qt::black, 2);
   Line(p, x - 3, y + 49, x + 40, y + 49);
   Line(p, x - 27, y + 49, x - 43, y + 49);
@@ -65,8 +64,8 @@ void Galvanometer(PaintContext& c, int slot) {
     return;
   }
   Pen(p, Qt::black, 2);
-  Ellipse(p, x - 14, y + 36, x + 10, y + 60);
-  SymbolLetter(p, x - 12, y + 35, "G");
+  StampedEllipse(c, x - 14, y + 36, x + 10, y + 60);
+  SymbolLetter(c, x - 12, y + 35, "G");
   Pen(p, Qt::black, 2);
   Line(p, x + 10, y + 49, x + 37, y + 49);
   Line(p, x - 14, y + 49, x - 46, y + 49);
@@ -94,17 +93,16 @@ void DigitalMeter(PaintContext& c, int slot) {
   if (!c.circuit_view()) {
     Pen(p, Qt::black);
     Box(p, x - 28, y - 5, x + 28, y + 12, Qt::black);
-    p.setFont(DigitsFont());
     p.setPen(QColor(255, 255, 0));
-    TextAt(p, x - 27, y - 4, DigitalText(e));
+    TextAt(c, DigitsFont(), x - 27, y - 4, DigitalText(e));
     return;
   }
   Pen(p, Qt::black, 2);
-  Ellipse(p, x - 11, y + 18, x + 13, y + 42);
+  StampedEllipse(c, x - 11, y + 18, x + 13, y + 42);
   if (e.kind == KIND_DIGITAL_OHMMETER) {
-    SymbolLetter(p, x - 11, y + 18, QString(QChar(0x03A9)));
+    SymbolLetter(c, x - 11, y + 18, QString(QChar(0x03A9)));
   } else {
-    SymbolLetter(p, x - 7, y + 18, e.kind == KIND_DIGITAL_VOLTMETER ? "V" : "A");
+    SymbolLetter(c, x - 7, y + 18, e.kind == KIND_DIGITAL_VOLTMETER ? "V" : "A");
   }
   Pen(p, Qt::black, 2);
   Line(p, x + 13, y + 30, x + 20, y + 30);

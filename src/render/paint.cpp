@@ -22,13 +22,54 @@ QFont BenchFont(int pixels, bool bold) {
 
 QColor BenchColor(int32_t v) { return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff); }
 
-QFont CaptionFont() { return BenchFont(13, false); }
-QFont DigitsFont() { return BenchFont(13, true); }
-QFont SymbolFont() { return BenchFont(24, false); }
-QFont ArrowLabelFont() { return BenchFont(13, false); }
+// The text styles are made once and kept for the run (never destroyed, as
+// they would outlive the application's font cache); the painter then finds
+// each font's glyphs without looking the font up again.
+const QFont& CaptionFont() {
+  static const QFont* font = new QFont(BenchFont(13, false));
+  return *font;
+}
+const QFont& DigitsFont() {
+  static const QFont* font = new QFont(BenchFont(13, true));
+  return *font;
+}
+const QFont& SymbolFont() {
+  static const QFont* font = new QFont(BenchFont(24, false));
+  return *font;
+}
+const QFont& ArrowLabelFont() { return CaptionFont(); }
 
 void TextAt(QPainter& p, int x, int y, const QString& text) {
   p.drawText(x, y + QFontMetrics(p.font()).ascent(), text);
+}
+
+void TextAt(PaintContext& c, const QFont& style, int x, int y, const QString& text) {
+  c.texts.draw(c.p, style, x, y, text);
+}
+
+void TextLayouts::draw(QPainter& p, const QFont& font, int x, int y, const QString& text) {
+  auto it = layouts_.find({&font, text});
+  if (it == layouts_.end()) {
+    QStaticText layout(text);
+    layout.setTextFormat(Qt::PlainText);
+    it = layouts_.emplace(std::pair{&font, text}, Layout{layout}).first;
+  }
+  it->second.drawn = true;
+  p.setFont(font);
+  // A laid-out text stands with its top-left corner at the point, as the
+  // bench places text.
+  p.drawStaticText(x, y, it->second.text);
+}
+
+void TextLayouts::sweep() {
+  for (auto it = layouts_.begin(); it != layouts_.end();) {
+    if (it->second.drawn) {
+      it->second.drawn = false;
+      ++it;
+    } else {
+      it = layouts_.erase(it);
+    }
+  }
 }
 
 void Pen(QPainter& p, const QColor& color, int width, Qt::PenStyle style) {
@@ -54,6 +95,20 @@ void Ellipse(QPainter& p, int x1, int y1, int x2, int y2) {
   p.drawEllipse(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
 }
 
+void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2) {
+  const QPen pen = c.p.pen();
+  const QBrush brush = c.p.brush();
+  const int64_t fill = brush.style() == Qt::NoBrush ? -1 : int64_t{brush.color().rgba()};
+  const int64_t stroke = pen.width() * 65536 + pen.style() * 1024 + pen.capStyle() + pen.joinStyle();
+  const Stamps::Key key{3, x2 - x1, y2 - y1, pen.color().rgba(), stroke, fill};
+  const int reach = std::max(x2 - x1, y2 - y1) + pen.width() + 1;
+  c.stamps.draw(c.p, key, x1, y1, reach, [&](QPainter& p, int ox, int oy) {
+    p.setPen(pen);
+    p.setBrush(brush);
+    Ellipse(p, ox, oy, ox + x2 - x1, oy + y2 - y1);
+  });
+}
+
 void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2) {
   Pen(p, QColor(255, 0, 0));
   Frame(p, x1, y1, x2, y2);
@@ -64,11 +119,10 @@ QString CaptionLine(const char* label, double value, const char* unit) {
          QString::fromUtf8(unit);
 }
 
-void Captions(QPainter& p, int x, int y, std::initializer_list<QString> lines) {
-  p.setFont(CaptionFont());
-  p.setPen(CAPTION_BLUE);
+void Captions(PaintContext& c, int x, int y, std::initializer_list<QString> lines) {
+  c.p.setPen(CAPTION_BLUE);
   for (const QString& line : lines) {
-    TextAt(p, x, y, line);
+    TextAt(c, CaptionFont(), x, y, line);
     y += 15;
   }
 }

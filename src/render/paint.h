@@ -7,10 +7,14 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <QString>
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <initializer_list>
+#include <map>
+#include <utility>
 
 #include "model/bench.h"
 #include "render/pictures.h"
@@ -25,12 +29,83 @@ struct Selection {
   int wire = -1;
 };
 
+// The switch, the fuse and the bulb change their look with their state, so
+// their element pictures are composed on every redraw. The composed and
+// turned pictures are kept by everything they are made from, and a redraw
+// in which nothing of that changed takes the kept one.
+struct StatePictureKey {
+  int32_t kind, state, pose, view;
+  int32_t cx, cy, a_dx, b_dx;  // where the symbol is drawn
+  auto operator<=>(const StatePictureKey&) const = default;
+};
+using StatePictures = std::map<StatePictureKey, QImage>;
+
+// Small shapes that recur all over the bench (a wire's bend dots and
+// arrowheads, the rings of meter symbols and switch contacts) are rasterised
+// once into a see-through stamp and copied after that. A copy covers exactly
+// the pixels a fresh drawing would, since the raster of a shape is the same
+// under whole-pixel shifts; a shape that would reach off the bench is drawn
+// afresh all the same.
+class Stamps {
+ public:
+  // Names a shape together with its pen and brush.
+  using Key = std::array<int64_t, 6>;
+
+  // Draws at (x, y) the shape that `draw(painter, ox, oy)` paints round
+  // (ox, oy), setting its own pen and brush, within `reach` pixels.
+  template <class Draw>
+  void draw(QPainter& p, const Key& key, int x, int y, int reach, Draw draw) {
+    const QPaintDevice* device = p.device();
+    if (x < reach || y < reach || x + reach >= device->width() ||
+        y + reach >= device->height()) {
+      draw(p, x, y);
+      return;
+    }
+    auto it = stamps_.find(key);
+    if (it == stamps_.end()) {
+      QImage stamp(2 * reach + 1, 2 * reach + 1, QImage::Format_ARGB32_Premultiplied);
+      stamp.fill(Qt::transparent);
+      QPainter sp(&stamp);
+      draw(sp, reach, reach);
+      sp.end();
+      it = stamps_.emplace(key, std::move(stamp)).first;
+    }
+    p.drawImage(x - reach, y - reach, it->second);
+  }
+
+ private:
+  std::map<Key, QImage> stamps_;
+};
+
+// Text in the bench's own styles (captions, readings, symbol letters) is
+// laid out once and kept while it is shown, since from one redraw to the
+// next nearly all of it stays the same. Text not drawn in a redraw is
+// dropped after it.
+class TextLayouts {
+ public:
+  // Draws `text` in `font`, one of the bench's text styles, with its
+  // top-left corner at (x, y) in the painter's pen.
+  void draw(QPainter& p, const QFont& font, int x, int y, const QString& text);
+  // Forgets the text that was not drawn since the last sweep.
+  void sweep();
+
+ private:
+  struct Layout {
+    QStaticText text;
+    bool drawn = false;
+  };
+  std::map<std::pair<const QFont*, QString>, Layout> layouts_;
+};
+
 struct PaintContext {
   QPainter& p;
   Bench& bench;
   const PictureSet& pics;
   const Selection& selection;
   std::array<QImage, TWO_TERMINAL_SLOTS>& element_pictures;
+  StatePictures& state_pictures;
+  Stamps& stamps;
+  TextLayouts& texts;
   bool circuit_view() const { return bench.circuit_view != 0; }
   bool selected(int32_t kind, int index) const {
     return selection.kind == kind && selection.index == index;
@@ -41,14 +116,16 @@ struct PaintContext {
 QColor BenchColor(int32_t value);
 
 // The four text styles of the bench.
-QFont CaptionFont();     // parameter captions, blue
-QFont DigitsFont();      // meter digits, bold, yellow on black
-QFont SymbolFont();      // the letter inside a meter symbol
-QFont ArrowLabelFont();  // the letter at the rod's current arrow, blue
+const QFont& CaptionFont();     // parameter captions, blue
+const QFont& DigitsFont();      // meter digits, bold, yellow on black
+const QFont& SymbolFont();      // the letter inside a meter symbol
+const QFont& ArrowLabelFont();  // the letter at the rod's current arrow, blue
 const QColor CAPTION_BLUE(0, 0, 255);
 
 // Text with its top-left corner at (x, y), in the painter's font and pen.
 void TextAt(QPainter& p, int x, int y, const QString& text);
+// The same in one of the bench's text styles, laid out once while shown.
+void TextAt(PaintContext& c, const QFont& style, int x, int y, const QString& text);
 void Pen(QPainter& p, const QColor& color, int width = 1, Qt::PenStyle style = Qt::SolidLine);
 void Line(QPainter& p, int x1, int y1, int x2, int y2);
 // The outline of the rectangle whose corners are (x1, y1) and (x2 - 1, y2 - 1).
@@ -57,6 +134,8 @@ void Frame(QPainter& p, int x1, int y1, int x2, int y2);
 void Box(QPainter& p, int x1, int y1, int x2, int y2, const QColor& fill);
 // The ellipse inside the box (x1, y1)-(x2, y2).
 void Ellipse(QPainter& p, int x1, int y1, int x2, int y2);
+// The same ellipse in the painter's pen and brush, copied from a stamp.
+void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2);
 // A red outline around the body of a selected component.
 void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2);
 
@@ -65,7 +144,7 @@ void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2);
 QString CaptionLine(const char* label, double value, const char* unit);
 // Caption lines in the caption style, the first at (x, y), each next 15
 // pixels lower.
-void Captions(QPainter& p, int x, int y, std::initializer_list<QString> lines);
+void Captions(PaintContext& c, int x, int y, std::initializer_list<QString> lines);
 
 // A computed coordinate, truncated toward zero; a value that is not a
 // number or lies far off the bench lands at a safe distance instead.

@@ -8,13 +8,13 @@ namespace voltaro {
 namespace {
 
 void SourceCaption(PaintContext& c, const ElementRecord& e, int left, int top) {
-  Captions(c.p, left, top - 30,
+  Captions(c, left, top - 30,
            {CaptionLine("Voltage:", e.emf, "volt"),
             CaptionLine("Internal resistance:", e.resistance, "ohm")});
 }
 
 void BatterySetCaption(PaintContext& c, const ElementRecord& e, int left, int top, double cell) {
-  Captions(c.p, left, top - 45,
+  Captions(c, left, top - 45,
            {CaptionLine("Single voltage:", cell, "volt"),
             CaptionLine("Single Internal resistance:", e.param2, "ohm"),
             CaptionLine("Number of the batteries:", e.param1, "")});
@@ -46,7 +46,7 @@ void DrawPlainElement(PaintContext& c, int slot) {
     switch (e.kind) {
       case KIND_FIXED_RESISTOR:
       case KIND_RESISTANCE_BOX:
-        Captions(c.p, left + 10, top - 15, {CaptionLine("resistance:", e.resistance, "ohm")});
+        Captions(c, left + 10, top - 15, {CaptionLine("resistance:", e.resistance, "ohm")});
         break;
       case KIND_VOLTAGE_SUPPLY:
       case KIND_DRY_CELL:
@@ -57,7 +57,7 @@ void DrawPlainElement(PaintContext& c, int slot) {
       case KIND_BATTERY_SET: BatterySetCaption(c, e, left, top, 1.5); break;
       case KIND_STORAGE_BATTERY_SET: BatterySetCaption(c, e, left, top, 2); break;
       case KIND_RESISTANCE_WIRE:
-        Captions(c.p, left, top - 45,
+        Captions(c, left, top - 45,
                  {CaptionLine("resistance rate:", e.param1, ""),
                   CaptionLine("Length of wires:", e.param2, "m"),
                   CaptionLine("Section of wires:", e.param3, "m*m")});

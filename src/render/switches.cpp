@@ -47,8 +47,8 @@ void FuseSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
   }
 }
 
-// Switch and fuse pictures follow their state, so they are composed and
-// turned on every redraw.
+// The switch or fuse picture for the record's state, in the current view,
+// not yet turned.
 QImage StatePicture(PaintContext& c, const ElementRecord& e) {
   const bool circuit = c.circuit_view();
   Pic pic;
@@ -70,13 +70,29 @@ QImage StatePicture(PaintContext& c, const ElementRecord& e) {
   return symbol;
 }
 
+// The turned picture of a switch, fuse or bulb for its present state,
+// composed when this state, pose and view are first drawn.
+template <class Compose>
+const QImage& TurnedStatePicture(PaintContext& c, const ElementRecord& e, int32_t state,
+                                 Compose compose) {
+  const StatePictureKey key{e.kind, state, e.pose, c.circuit_view() ? 1 : 0,
+                            e.half_size[1].dx, e.half_size[1].dy, e.term_a_offset[0].dx,
+                            e.term_b_offset[0].dx};
+  auto it = c.state_pictures.find(key);
+  if (it == c.state_pictures.end()) {
+    it = c.state_pictures.emplace(key, TurnForPose(compose(), e.kind, e.pose)).first;
+  }
+  return it->second;
+}
+
 void SwitchOrFuse(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
-  c.element_pictures[slot] = TurnForPose(StatePicture(c, e), e.kind, e.pose);
+  c.element_pictures[slot] =
+      TurnedStatePicture(c, e, e.is_open, [&] { return StatePicture(c, e); });
   DrawElementPicture(c, slot, 1);
   const Offset h = HalfSize(e);
   if (e.kind == KIND_FUSE && e.show_params == 1) {
-    Captions(c.p, e.x - h.dx, e.y - h.dy - 15, {CaptionLine("Rated current:", e.max_current, "A")});
+    Captions(c, e.x - h.dx, e.y - h.dy - 15, {CaptionLine("Rated current:", e.max_current, "A")});
   }
   DrawElementOutline(c, slot);
 }
@@ -89,14 +105,15 @@ void Bulb(PaintContext& c, int slot) {
   } else {
     // The glass bulb stands in its holder; turned, it sits a little
     // differently within the body.
-    c.element_pictures[slot] = TurnForPose(c.pics.bulb(BulbPicture(e)), e.kind, e.pose);
+    const int step = BulbPicture(e);
+    c.element_pictures[slot] = TurnedStatePicture(c, e, step, [&] { return c.pics.bulb(step); });
     const bool upright = e.pose == 1 || e.pose == 5;
     c.p.drawImage(e.x - h.dx + (upright ? 16 : 6), e.y - h.dy + (upright ? 6 : 15),
                   c.element_pictures[slot]);
   }
   if (e.show_params == 1) {
     const QString volts = QString::fromStdString(FormatGeneral(std::sqrt(e.resistance * e.param1), 4));
-    Captions(c.p, e.x - h.dx, e.y - h.dy - 45,
+    Captions(c, e.x - h.dx, e.y - h.dy - 45,
              {"rated voltage:" + volts + "volt", CaptionLine("rated capacity", e.param1, "W"),
               CaptionLine("max current", e.max_current, "A")});
   }
@@ -111,16 +128,16 @@ void LightOrBell(PaintContext& c, int slot) {
     const QColor glow = BenchColor(Trunc(e.param2));
     Pen(c.p, glow);
     c.p.setBrush(glow);
-    Ellipse(c.p, e.x - 13, e.y - 11, e.x + 9, e.y + 11);
+    StampedEllipse(c, e.x - 13, e.y - 11, e.x + 9, e.y + 11);
     c.p.setBrush(Qt::NoBrush);
   }
   if (e.show_params == 1) {
     if (e.kind == KIND_SIGNAL_LIGHT) {
-      Captions(c.p, e.x - h.dx, e.y - h.dy - 30,
+      Captions(c, e.x - h.dx, e.y - h.dy - 30,
                {CaptionLine("resistance:", e.resistance, "ohm"),
                 CaptionLine("rated current:", e.param1, "A")});
     } else {
-      Captions(c.p, e.x - h.dx, e.y - h.dy - 30,
+      Captions(c, e.x - h.dx, e.y - h.dy - 30,
                {CaptionLine("ring's resistance:", e.resistance, "ohm"),
                 CaptionLine("Rated current:", e.param1, "A")});
     }
@@ -155,7 +172,7 @@ void Draw_ddszkg(PaintContext& c) {
                                : s.position == 2 ? QPoint(x + 32, y + 6)
                                                  : QPoint(x + 27, y - 17);
       p.drawLine(QPoint(x - 1, y + 6), blade_end);
-      for (int cx : {x - 33, x, x + 33}) Ellipse(p, cx - 4, y + 6, cx + 4, y + 14);
+      for (int cx : {x - 33, x, x + 33}) StampedEllipse(c, cx - 4, y + 6, cx + 4, y + 14);
       Line(p, x + 37, y + 9, x + 52, y + 9);
       Line(p, x - 37, y + 9, x - 52, y + 9);
       Line(p, x, y + 13, x, y + 32);
@@ -193,7 +210,7 @@ void Draw_dcjdq(PaintContext& c) {
       Pen(p, Qt::black, 1);
     }
     if (r.show_params == 1) {
-      Captions(p, x - 40, y - 60,
+      Captions(c, x - 40, y - 60,
                {CaptionLine("resistance of the coil:", r.coil_resistance, "ohm"),
                 CaptionLine("pick-up current:", r.pickup_current, "A")});
     }
@@ -230,7 +247,7 @@ void Draw_hdbzq(PaintContext& c) {
       Pen(p, Qt::black, 1);
     }
     if (r.show_params == 1) {
-      Captions(p, x - 50, y - 55,
+      Captions(c, x - 50, y - 55,
                {CaptionLine("Total Resistance:", r.resistance, "ohm"),
                 CaptionLine("Slipper Position:", r.slider * 100, "%")});
     }
