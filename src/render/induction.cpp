@@ -47,6 +47,9 @@ void Disc(QPainter& p, PointF centre, int r, const QColor& fill) {
 }
 
 // The commutator: a disc split along the diameter at screen angle t + pi/2.
+// Each half is the segment joined to the coil side of its colour, so the
+// red half faces the red side's lead, which leaves the axis at screen
+// angle t, and the blue half faces the blue side's.
 void Commutator(QPainter& p, PointF centre, double t) {
   const QPoint c = centre.px();
   const QRect box(c.x() - 9, c.y() - 9, 18, 18);
@@ -54,9 +57,9 @@ void Commutator(QPainter& p, PointF centre, double t) {
   const int start = static_cast<int>(std::lround(-(t + PI / 2) * 180 / PI * 16));
   Pen(p, Qt::black);
   p.setBrush(QColor(250, 120, 120));
-  p.drawPie(box, start, -180 * 16);
-  p.setBrush(QColor(120, 120, 250));
   p.drawPie(box, start, 180 * 16);
+  p.setBrush(QColor(120, 120, 250));
+  p.drawPie(box, start, -180 * 16);
   p.setBrush(Qt::NoBrush);
 }
 

@@ -124,6 +124,31 @@ TEST(Drawing, GeneratorCoilTurnsWithItsAngle) {
   }
 }
 
+TEST(Drawing, CommutatorHalvesFaceTheCoilSidesOfTheirColour) {
+  // The red side's lead leaves the axis at screen angle t, the blue side's
+  // opposite it; each commutator half lies on the side of its coil side.
+  const QColor red(250, 120, 120), blue(120, 120, 250);
+  struct Case {
+    int32_t kind;
+    double angle;
+    QPoint red_at, blue_at;  // from the commutator's centre
+  };
+  const Case cases[] = {{KIND_DC_GENERATOR, 0, {5, 0}, {-5, 0}},
+                        {KIND_DC_GENERATOR, M_PI, {-5, 0}, {5, 0}},
+                        {KIND_DC_MOTOR, M_PI / 2, {0, 5}, {0, -5}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.angle);
+    RenderBench t;
+    const int m = t.put(c.kind, 400, 300);
+    t.el(m).param1 = c.angle;
+    t.el(m).param3 = 0;
+    t.draw();
+    const QPoint centre(400 - 52, 300 + 64);  // on the axis at (x - 52.8, y + 64.8)
+    EXPECT_EQ(t.at(centre.x() + c.red_at.x(), centre.y() + c.red_at.y()), red);
+    EXPECT_EQ(t.at(centre.x() + c.blue_at.x(), centre.y() + c.blue_at.y()), blue);
+  }
+}
+
 TEST(Drawing, CurrentArrowsPointFromEndAToEndB) {
   for (double current : {0.5, -0.5}) {
     RenderBench t;
