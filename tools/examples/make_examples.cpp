@@ -1,7 +1,7 @@
 // Writes the example experiments of examples/ with the program's own writer.
-// Each bench is laid out as a teacher would set it up on a table: source on
-// the left, the circuit running clockwise, meters where they can be read, a
-// note saying what to do.
+// Each bench is laid out as a teacher would set it up on a table: the source
+// beside or below its circuit, the wires run square, meters where they can
+// be read, a note saying what to do.
 //
 //   make_examples OUT_DIR
 
@@ -25,6 +25,12 @@ namespace {
 using namespace voltaro;
 
 // A bench being laid out, with small helpers for the common moves.
+//
+// Wires run along and across the bench and meet each terminal from the side
+// where it is free: cells, resistors, fuses and leads end to end, meters and
+// the coil of the relay from below, supplies and the bell from above. Where
+// a terminal sits elsewhere on the symbol than on the picture, the wire is
+// brought in so that it meets both squarely.
 struct Layout {
   std::unique_ptr<Bench> owned = std::make_unique<Bench>();
   Bench& b = *owned;
@@ -40,6 +46,13 @@ struct Layout {
   void wire(int32_t from, int32_t to, std::initializer_list<Point> bends = {}) {
     if (ConnectTerminals(b, from, to, bends) < 0) std::fprintf(stderr, "cannot wire\n");
   }
+  // A bulb's contacts are the tab at the side of its cap (A) and its foot
+  // (B) in the picture, and the lead ends 25 pixels either side of the
+  // centre in the symbol. A wire that comes up from below through these
+  // points turns in to the contact in the picture and runs straight on to
+  // the lead end in the symbol.
+  Point bulb_side(int i) { return {el(i).x - 25, el(i).y + 8}; }
+  Point bulb_foot(int i) { return {el(i).x + 25, el(i).y + 19}; }
   // A note in 13 pixel Arial, its frame measured as the note dialog does.
   void note(int x, int y, std::vector<std::string> lines, int32_t color = 0x803000) {
     const int index = CountNotes(b);
@@ -65,38 +78,43 @@ struct Layout {
 
 // Ohm's law: a battery set drives a fixed resistor through a switch, a slide
 // rheostat and a pointer ammeter; a pointer voltmeter reads the resistor.
+// The set stands on the left with its + pole up, and the current goes round
+// clockwise; both meters stand on the bottom run, where it flows leftwards
+// into their range terminals and out of their common ones.
 void OhmsLaw(Layout& l) {
-  const int cell = l.put(KIND_BATTERY_SET, 160, 420);
-  const int sw = l.put(KIND_SPST_SWITCH, 160, 240);
+  const int cell = l.put(KIND_BATTERY_SET, 120, 430);
+  l.el(cell).pose = 3;
+  const int sw = l.put(KIND_SPST_SWITCH, 250, 285);
   l.el(sw).is_open = 0;
-  const int res = l.put(KIND_FIXED_RESISTOR, 560, 560);
+  const int res = l.put(KIND_FIXED_RESISTOR, 560, 600);
   l.el(res).resistance = 10;
-  const int rh = l.put(KIND_SLIDE_RHEOSTAT, 430, 240);
+  const int rh = l.put(KIND_SLIDE_RHEOSTAT, 470, 250);
   l.b.rheostats[rh].resistance = 20;
   l.b.rheostats[rh].show_params = 1;
-  const int am = l.put(KIND_POINTER_AMMETER, 720, 300);
-  const int vm = l.put(KIND_POINTER_VOLTMETER, 560, 430);
+  const int am = l.put(KIND_POINTER_AMMETER, 760, 500);
+  const int vm = l.put(KIND_POINTER_VOLTMETER, 560, 450);
   const RheostatRecord& r = l.b.rheostats[rh];
   const DualMeterRecord& a = l.b.ammeters[am];
   const DualMeterRecord& v = l.b.voltmeters[vm];
-  l.wire(l.B(cell), l.B(sw), {{208, 420}, {208, 255}});  // + pole up to the switch
-  l.wire(l.A(sw), r.node_coil_a, {{124, 290}, {400, 290}});
-  l.wire(r.node_bar_b, a.node_high, {{492, 200}, {840, 200}, {840, 400}, {726, 400}});  // 0.6 A
-  l.wire(a.node_common, l.B(res), {{683, 380}, {640, 380}, {640, 560}});
-  l.wire(l.A(res), l.A(cell), {{480, 560}, {112, 560}});
-  l.wire(v.node_mid, l.B(res), {{566, 510}, {595, 510}});  // 3 V terminal
-  l.wire(v.node_common, l.A(res), {{523, 520}, {523, 560}});
+  l.wire(l.B(cell), l.A(sw), {{120, 300}});
+  l.wire(l.B(sw), r.node_coil_a, {{440, 300}});
+  l.wire(r.node_bar_b, a.node_high, {{880, 235}, {880, 600}, {766, 600}});  // 0.6 A
+  l.wire(a.node_common, l.B(res), {{723, 600}});
+  l.wire(l.A(res), l.A(cell), {{120, 600}});
+  l.wire(v.node_mid, l.B(res), {{566, 550}, {595, 550}});  // 3 V terminal
+  l.wire(v.node_common, l.A(res));
   l.note(40, 30, {"Ohm's law",
                   "Move the slider of the rheostat and read the ammeter and the voltmeter.",
                   "Voltage divided by current stays the same: the resistor has 10 ohm.",
-                  "Try other resistances in the resistor's Propertiy dialog."});
+                  "Try other resistances in the resistor's Properties dialog."});
 }
 
-// Two bulbs in series and two in parallel on equal supplies.
+// Two bulbs in series and two in parallel on equal supplies. Each supply
+// stands below its bulbs, with the wires coming up to the bulbs' contacts.
 void SeriesParallel(Layout& l) {
   const auto bulb = [&](int x, int y) {
     const int i = l.put(KIND_BULB, x, y);
-    l.el(i).param1 = 0.75;                     // 2.5 V, 0.75 W
+    l.el(i).param1 = 0.75;  // 2.5 V, 0.75 W
     l.el(i).resistance = 2.5 * 2.5 / 0.75;
     l.el(i).max_current = 0.5;
     return i;
@@ -107,18 +125,21 @@ void SeriesParallel(Layout& l) {
     return i;
   };
   // In series: each bulb gets half the voltage and glows dimly.
-  const int s1 = supply(200, 300);
-  const int b1 = bulb(380, 200), b2 = bulb(560, 200);
-  l.wire(l.B(s1), l.A(b1), {{223, 208}});
-  l.wire(l.B(b1), l.A(b2), {{381, 240}, {520, 240}, {520, 208}});
-  l.wire(l.B(b2), l.A(s1), {{561, 330}, {175, 330}});
+  const int s1 = supply(410, 330);
+  const int b1 = bulb(300, 180), b2 = bulb(520, 180);
+  l.wire(l.B(s1), l.B(b2), {{433, 270}, {545, 270}, l.bulb_foot(b2)});
+  l.wire(l.A(b2), l.B(b1), {l.bulb_side(b2), {495, 240}, {325, 240}, l.bulb_foot(b1)});
+  l.wire(l.A(b1), l.A(s1), {l.bulb_side(b1), {275, 270}, {385, 270}});
   // In parallel: each bulb gets the whole voltage and glows at its rating.
-  const int s2 = supply(200, 560);
-  const int b3 = bulb(400, 470), b4 = bulb(560, 470);
-  l.wire(l.B(s2), l.A(b3), {{223, 478}});
-  l.wire(l.B(s2), l.A(b4), {{223, 440}, {520, 440}, {520, 478}});
-  l.wire(l.B(b3), l.A(s2), {{401, 600}, {175, 600}});
-  l.wire(l.B(b4), l.B(b3), {{561, 600}, {401, 600}});
+  // The side contacts hang from a rail above the bulbs, which comes round
+  // from the supply's + pole on the right; the feet return along a rail
+  // below them.
+  const int s2 = supply(410, 660);
+  const int b3 = bulb(300, 500), b4 = bulb(520, 500);
+  l.wire(l.B(s2), l.A(b3), {{433, 615}, {600, 615}, {600, 440}, {260, 440}, {260, 508}});
+  l.wire(l.B(s2), l.A(b4), {{433, 615}, {600, 615}, {600, 440}, {480, 440}, {480, 508}});
+  l.wire(l.B(b3), l.A(s2), {l.bulb_foot(b3), {325, 590}, {385, 590}});
+  l.wire(l.B(b4), l.A(s2), {l.bulb_foot(b4), {545, 590}, {385, 590}});
   l.note(40, 30, {"Bulbs in series and in parallel",
                   "All four bulbs are rated 2.5 V, 0.75 W and both supplies give 2.5 V.",
                   "In series (top) each bulb has half the voltage and glows dimly;",
@@ -126,125 +147,133 @@ void SeriesParallel(Layout& l) {
 }
 
 // A cell's internal resistance: read the terminal voltage at two currents.
+// The voltmeter stands right above the cell, its common terminal straight
+// over the cell's - pole; the cell's values are in the note, not over it,
+// so the voltmeter's wires come down clear.
 void InternalResistance(Layout& l) {
-  const int src = l.put(KIND_VOLTAGE_SUPPLY, 180, 420);
-  l.el(src).emf = 3;
-  l.el(src).resistance = 1.5;
-  l.el(src).show_params = 1;
-  const int sw = l.put(KIND_SPST_SWITCH, 180, 240);
+  const int src = l.put(KIND_DRY_CELL, 260, 560);
+  l.el(src).emf = 1.5;
+  l.el(src).resistance = 0.5;
+  const int sw = l.put(KIND_SPST_SWITCH, 220, 305);
   l.el(sw).is_open = 0;
-  const int rh = l.put(KIND_SLIDE_RHEOSTAT, 460, 240);
+  const int rh = l.put(KIND_SLIDE_RHEOSTAT, 640, 250);
   l.b.rheostats[rh].resistance = 10;
   l.b.rheostats[rh].show_params = 1;
-  const int am = l.put(KIND_POINTER_AMMETER, 720, 420);
-  const int vm = l.put(KIND_POINTER_VOLTMETER, 420, 470);
+  const int am = l.put(KIND_POINTER_AMMETER, 450, 230);
+  const int vm = l.put(KIND_POINTER_VOLTMETER, 254, 430);
   const RheostatRecord& r = l.b.rheostats[rh];
   const DualMeterRecord& a = l.b.ammeters[am];
   const DualMeterRecord& v = l.b.voltmeters[vm];
-  l.wire(l.B(src), l.B(sw), {{203, 340}, {213, 340}});
-  l.wire(l.A(sw), r.node_coil_a, {{144, 290}, {430, 290}});
-  l.wire(r.node_bar_b, a.node_mid, {{522, 190}, {753, 190}});  // 3 A terminal
-  l.wire(a.node_common, l.A(src), {{683, 560}, {155, 560}});
-  l.wire(v.node_mid, l.B(src), {{426, 380}, {203, 380}});
-  l.wire(v.node_common, l.A(src), {{383, 560}});
-  l.note(40, 30, {"Measuring a supply's internal resistance",
-                  "The voltmeter reads the voltage at the supply's terminals.",
+  l.wire(l.B(src), r.node_bar_b, {{860, 560}, {860, 235}});
+  l.wire(r.node_coil_a, a.node_high, {{610, 320}, {456, 320}});  // 0.6 A terminal
+  l.wire(a.node_common, l.B(sw), {{413, 320}});
+  l.wire(l.A(sw), l.A(src), {{120, 320}, {120, 560}});
+  l.wire(v.node_mid, l.B(src), {{260, 515}, {303, 515}});  // 3 V terminal
+  l.wire(v.node_common, l.A(src));
+  l.note(40, 30, {"Measuring a cell's internal resistance",
+                  "The voltmeter reads the voltage at the cell's terminals.",
                   "Change the current with the rheostat: the terminal voltage drops by I x r.",
-                  "Two readings give r = (U1 - U2) / (I2 - I1); here r = 1.5 ohm."});
+                  "Two readings give r = (U1 - U2) / (I2 - I1). This cell has 1.5 V and r = 0.5 ohm."});
 }
 
-// A Wheatstone bridge in balance: the galvanometer stays at zero.
+// A Wheatstone bridge in balance: the galvanometer stays at zero. The two
+// branches run one above the other, the battery set below them, and the
+// galvanometer between the branches' middle points.
 void Wheatstone(Layout& l) {
-  const int cell = l.put(KIND_BATTERY_SET, 200, 620);
-  const int r1 = l.put(KIND_FIXED_RESISTOR, 380, 220);
-  const int r2 = l.put(KIND_FIXED_RESISTOR, 660, 220);
-  const int r3 = l.put(KIND_FIXED_RESISTOR, 380, 460);
-  const int r4 = l.put(KIND_FIXED_RESISTOR, 660, 460);
+  const int cell = l.put(KIND_BATTERY_SET, 460, 640);
+  const int r1 = l.put(KIND_FIXED_RESISTOR, 340, 220);
+  const int r2 = l.put(KIND_FIXED_RESISTOR, 620, 220);
+  const int r3 = l.put(KIND_FIXED_RESISTOR, 340, 460);
+  const int r4 = l.put(KIND_FIXED_RESISTOR, 620, 460);
   const double values[] = {100, 200, 50, 100};
   int k = 0;
   for (int r : {r1, r2, r3, r4}) {
     l.el(r).resistance = values[k++];
     l.el(r).show_params = 1;
   }
-  const int g = l.put(KIND_GALVANOMETER, 520, 290);
-  l.wire(l.B(cell), l.A(r1), {{248, 580}, {260, 580}, {260, 220}});
+  const int g = l.put(KIND_GALVANOMETER, 480, 300);
+  l.wire(l.B(cell), l.B(r4), {{655, 640}});
   l.wire(l.A(r3), l.A(r1), {{260, 460}, {260, 220}});
   l.wire(l.B(r1), l.A(r2));
   l.wire(l.B(r3), l.A(r4));
-  l.wire(l.B(r2), l.B(r4), {{780, 220}, {780, 460}});
-  l.wire(l.B(r4), l.A(cell), {{780, 460}, {780, 680}, {152, 680}});
-  l.wire(l.A(g), l.B(r1), {{483, 360}, {470, 360}, {470, 220}});
-  l.wire(l.B(g), l.B(r3), {{553, 400}, {450, 400}, {450, 460}});
+  l.wire(l.B(r2), l.B(r4), {{700, 220}, {700, 460}});
+  l.wire(l.A(cell), l.A(r3), {{303, 640}});
+  l.wire(l.A(g), l.B(r1), {{443, 380}, {375, 380}});
+  l.wire(l.B(g), l.A(r4), {{513, 400}, {583, 400}});
   l.note(40, 30, {"Wheatstone bridge",
                   "R1 : R2 = R3 : R4 (100 : 200 = 50 : 100), so the bridge is in balance",
                   "and the galvanometer shows no current. Change one resistance and",
                   "watch the needle swing."});
 }
 
-// A relay: a small control circuit switches the bell's circuit.
+// A relay: a small control circuit switches the bell's circuit. The control
+// circuit runs below the relay into its coil terminals; the bell's circuit
+// leaves the contacts on the right.
 void RelayBell(Layout& l) {
-  const int cell = l.put(KIND_DRY_CELL, 170, 480);
-  const int sw = l.put(KIND_SPST_SWITCH, 170, 300);
-  const int relay = l.put(KIND_RELAY, 470, 380);
-  const int ctrl = l.put(KIND_FIXED_RESISTOR, 330, 560);
+  const int cell = l.put(KIND_DRY_CELL, 180, 600);
+  const int sw = l.put(KIND_SPST_SWITCH, 300, 660);
+  const int relay = l.put(KIND_RELAY, 500, 470);
+  const int ctrl = l.put(KIND_FIXED_RESISTOR, 330, 600);
   l.el(ctrl).resistance = 10;
   const int set = l.put(KIND_BATTERY_SET, 760, 560);
-  const int bell = l.put(KIND_BELL, 760, 300);
+  const int bell = l.put(KIND_BELL, 700, 380);
   l.el(bell).param1 = 0.25;
   const RelayRecord& r = l.b.relays[relay];
-  l.wire(l.B(cell), l.B(sw), {{213, 480}, {213, 315}});
-  l.wire(l.A(sw), r.node_coil_a, {{134, 240}, {434, 240}});
-  l.wire(r.node_coil_b, l.B(ctrl), {{460, 460}, {365, 460}, {365, 560}});
-  l.wire(l.A(ctrl), l.A(cell), {{127, 560}});
-  l.wire(l.B(set), r.node_contact_a, {{808, 500}, {580, 500}, {580, 378}});
-  l.wire(r.node_contact_b, l.A(bell), {{560, 392}, {560, 271}, {742, 271}});
-  l.wire(l.B(bell), l.A(set), {{776, 230}, {870, 230}, {870, 640}, {712, 640}});
+  l.wire(l.B(cell), l.A(ctrl));
+  l.wire(l.B(ctrl), r.node_coil_a, {{464, 600}});
+  l.wire(r.node_coil_b, l.B(sw), {{490, 675}});
+  l.wire(l.A(sw), l.A(cell), {{100, 675}, {100, 600}});
+  l.wire(r.node_contact_b, l.A(set), {{620, 482}, {620, 560}});
+  l.wire(r.node_contact_a, l.A(bell), {{590, 468}, {590, 310}, {682, 310}});
+  l.wire(l.B(bell), l.B(set), {{716, 310}, {900, 310}, {900, 560}});
   l.note(40, 30, {"An electromagnetic relay rings a bell",
-                  "Close the switch on the left: the small current through the coil",
+                  "Close the switch at the bottom: the small current through the coil",
                   "pulls the contact closed, and the battery on the right rings the bell."});
 }
 
-// A fuse protects the circuit: closing the switch shorts the bulb.
+// A fuse protects the circuit: closing the switch shorts the bulb. The bulb
+// stands on the top run; the switch and the lead make a second path below
+// it, from the fuse straight down and back along the bottom.
 void FuseShort(Layout& l) {
-  const int set = l.put(KIND_BATTERY_SET, 180, 440);
-  const int fuse = l.put(KIND_FUSE, 360, 240);
+  const int set = l.put(KIND_BATTERY_SET, 120, 430);
+  l.el(set).pose = 3;
+  const int fuse = l.put(KIND_FUSE, 330, 300);
   l.el(fuse).max_current = 1;
   l.el(fuse).show_params = 1;
-  const int bulb = l.put(KIND_BULB, 620, 300);
+  const int bulb = l.put(KIND_BULB, 600, 250);
   l.el(bulb).param1 = 3.6;  // 6 V, 0.6 A
   l.el(bulb).resistance = 10;
-  const int sw = l.put(KIND_SPST_SWITCH, 620, 480);
-  const int lead = l.put(KIND_STRAIGHT_LEAD, 620, 600);
-  l.wire(l.B(set), l.A(fuse), {{228, 240}});
-  l.wire(l.B(fuse), l.A(bulb), {{609, 240}});
-  l.wire(l.B(bulb), l.A(set), {{621, 380}, {132, 380}});
-  l.wire(l.A(sw), l.B(fuse), {{560, 495}, {560, 240}});
-  l.wire(l.B(sw), l.B(lead), {{720, 495}, {720, 600}});
-  l.wire(l.A(lead), l.A(set), {{132, 600}});
+  const int sw = l.put(KIND_SPST_SWITCH, 603, 470);  // terminal B over the lead's
+  const int lead = l.put(KIND_STRAIGHT_LEAD, 600, 620);
+  l.wire(l.B(set), l.A(fuse), {{120, 300}});
+  l.wire(l.B(fuse), l.A(bulb), {{575, 300}, l.bulb_side(bulb)});
+  l.wire(l.B(bulb), l.B(lead), {l.bulb_foot(bulb), {625, 300}, {800, 300}, {800, 620}});
+  l.wire(l.A(sw), l.B(fuse), {{359, 485}});
+  l.wire(l.B(sw), l.B(lead));
+  l.wire(l.A(lead), l.A(set), {{120, 620}});
   l.note(40, 30, {"A fuse against a short circuit",
                   "The bulb draws 0.6 A through the 1 A fuse.",
                   "Close the switch: the lead shorts the bulb, the current jumps",
                   "and the fuse blows. \"Repair components\" mends it."});
 }
 
-// A diode conducts one way only.
+// A diode conducts one way only. In the bottom circuit the same diode is
+// turned round.
 void DiodeBothWays(Layout& l) {
   for (int row = 0; row < 2; ++row) {
-    const int y = 260 + 260 * row;
-    const int cell = l.put(KIND_DRY_CELL, 180, y);
-    const int diode = l.put(KIND_DIODE, 420, y - 100);
-    const int bulb = l.put(KIND_BULB, 640, y);
+    const int y = 200 + 240 * row;
+    const int cell = l.put(KIND_DRY_CELL, 200, y);
+    const int diode = l.put(KIND_DIODE, 420, y);
+    if (row == 1) l.el(diode).pose = 5;
+    const int bulb = l.put(KIND_BULB, 640, y - 50);
     l.el(bulb).param1 = 0.3;
     l.el(bulb).resistance = 1.5 * 1.5 / 0.3;
     l.el(bulb).max_current = 0.5;
-    if (row == 0) {
-      l.wire(l.B(cell), l.A(diode), {{223, y - 100}});
-      l.wire(l.B(diode), l.A(bulb), {{629, y - 100}});
-    } else {
-      l.wire(l.B(cell), l.B(diode), {{223, y - 60}, {470, y - 60}, {470, y - 100}});
-      l.wire(l.A(diode), l.A(bulb), {{360, y - 100}, {360, y - 140}, {629, y - 140}});
-    }
-    l.wire(l.B(bulb), l.A(cell), {{641, y + 60}, {137, y + 60}});
+    // Turned round, the diode's terminal B faces the cell.
+    l.wire(l.B(cell), row == 0 ? l.A(diode) : l.B(diode));
+    l.wire(row == 0 ? l.B(diode) : l.A(diode), l.A(bulb), {{615, y}, l.bulb_side(bulb)});
+    l.wire(l.B(bulb), l.A(cell), {l.bulb_foot(bulb), {665, y}, {760, y}, {760, y + 100},
+                                  {110, y + 100}, {110, y}});
   }
   l.note(40, 30, {"A diode conducts in one direction only",
                   "Top: the diode points with the current and the bulb lights.",
@@ -255,25 +284,27 @@ void DiodeBothWays(Layout& l) {
 void BlackBoxNetwork(Layout& l) {
   const int left = l.put(KIND_STRAIGHT_LEAD, 400, 380);
   const int right = l.put(KIND_STRAIGHT_LEAD, 700, 380);
-  const int r1 = l.put(KIND_FIXED_RESISTOR, 520, 330);
-  const int r2 = l.put(KIND_FIXED_RESISTOR, 520, 430);
-  const int r3 = l.put(KIND_FIXED_RESISTOR, 600, 380);
+  const int r1 = l.put(KIND_FIXED_RESISTOR, 540, 330);
+  const int r2 = l.put(KIND_FIXED_RESISTOR, 540, 430);
+  const int r3 = l.put(KIND_FIXED_RESISTOR, 620, 380);
   l.el(r1).resistance = 30;
   l.el(r2).resistance = 60;
   l.el(r3).resistance = 20;
-  l.wire(l.B(left), l.A(r1), {{450, 330}});
-  l.wire(l.B(left), l.A(r2), {{450, 430}});
-  l.wire(l.B(r1), l.A(r3), {{563, 380}});
-  l.wire(l.B(r2), l.A(r3), {{563, 380}});
+  // Inside the box the wires keep well clear of its edges, so that no
+  // current arrow shows outside it.
+  l.wire(l.B(left), l.A(r1), {{470, 380}, {470, 330}});
+  l.wire(l.B(left), l.A(r2), {{470, 380}, {470, 430}});
+  l.wire(l.B(r1), l.A(r3), {{583, 330}});
+  l.wire(l.B(r2), l.A(r3), {{583, 430}});
   l.wire(l.B(r3), l.A(right));
   const int meter = l.put(KIND_DIGITAL_OHMMETER, 550, 620);
-  l.wire(l.A(meter), l.A(left), {{533, 680}, {340, 680}, {340, 380}});
-  l.wire(l.B(meter), l.B(right), {{567, 680}, {780, 680}, {780, 380}});
+  l.wire(l.A(meter), l.A(left), {{533, 690}, {320, 690}, {320, 380}});
+  l.wire(l.B(meter), l.B(right), {{567, 690}, {780, 690}, {780, 380}});
   BlackBoxRecord& box = l.b.black_boxes[0];
   box.in_use = 1;
-  box.x = 440;
+  box.x = 420;
   box.y = 290;
-  box.width = 220;
+  box.width = 260;
   box.height = 180;
   box.color = 0x404040;
   box.password = "physics";
@@ -287,8 +318,8 @@ void BlackBoxNetwork(Layout& l) {
 void CoilAndMagnet(Layout& l) {
   const int coil = l.put(KIND_COIL_AND_MAGNET, 300, 460);
   const int g = l.put(KIND_GALVANOMETER, 620, 420);
-  l.wire(l.A(coil), l.A(g), {{400, 428}, {400, 520}, {583, 520}});
-  l.wire(l.B(coil), l.B(g), {{340, 560}, {653, 560}});
+  l.wire(l.A(coil), l.A(g), {{420, 428}, {420, 520}, {583, 520}});
+  l.wire(l.B(coil), l.B(g), {{380, 481}, {380, 560}, {653, 560}});
   l.note(40, 30, {"Electromagnetic induction",
                   "Drag the magnet down into the coil and up again.",
                   "The galvanometer kicks while the magnet moves, one way in, the other way out,",
@@ -302,30 +333,34 @@ void CuttingRod(Layout& l) {
   l.el(rod).param2 = 0.5;
   l.el(rod).show_params = 3;
   const int am = l.put(KIND_DIGITAL_AMMETER, 760, 420);
-  l.wire(l.A(rod), l.B(am), {{777, 340}});
-  l.wire(l.B(rod), l.A(am), {{743, 419}});
+  l.wire(l.A(rod), l.B(am), {{820, 340}, {820, 520}, {777, 520}});
+  l.wire(l.B(rod), l.A(am), {{700, 419}, {700, 500}, {743, 500}});
   l.note(40, 30, {"A rod cutting magnetic lines of force",
                   "The rod moves at 2 m/s through a 0.5 T field: the induced current",
                   "flows through the ammeter and the field pushes back on the rod."});
 }
 
+// A generator lights a bulb, or a battery set turns the motor through a
+// switch; the machine's terminals are at the ends of its brush leads.
 void Machine(Layout& l, int32_t kind, const std::vector<std::string>& words) {
   const int m = l.put(kind, 380, 380);
   l.el(m).show_params = 1;
+  const int32_t a_y = l.el(m).y + l.el(m).term_a_offset[0].dy;
   if (kind == KIND_DC_MOTOR) {
-    const int cell = l.put(KIND_BATTERY_SET, 720, 560);
-    const int sw = l.put(KIND_SPST_SWITCH, 720, 420);
+    const int cell = l.put(KIND_BATTERY_SET, 780, 560);
+    l.el(cell).pose = 7;  // + pole down
+    const int sw = l.put(KIND_SPST_SWITCH, 600, a_y - 15);
     l.el(sw).is_open = 0;
-    l.wire(l.A(m), l.B(sw), {{753, 452}});
-    l.wire(l.A(sw), l.A(cell), {{640, 435}, {640, 560}, {672, 560}});
-    l.wire(l.B(m), l.B(cell), {{367, 620}, {768, 620}, {768, 560}});
+    l.wire(l.A(m), l.A(sw));
+    l.wire(l.B(sw), l.A(cell), {{780, a_y}});
+    l.wire(l.B(m), l.B(cell), {{367, 640}, {780, 640}});
   } else {
-    const int bulb = l.put(KIND_BULB, 700, 420);
+    const int bulb = l.put(KIND_BULB, 700, 400);
     l.el(bulb).param1 = 0.5;
     l.el(bulb).resistance = 4.5;
     l.el(bulb).max_current = 1;
-    l.wire(l.A(m), l.A(bulb), {{689, 448}});
-    l.wire(l.B(m), l.B(bulb), {{367, 600}, {701, 600}});
+    l.wire(l.A(m), l.A(bulb), {{675, a_y}, l.bulb_side(bulb)});
+    l.wire(l.B(m), l.B(bulb), {{367, 560}, {725, 560}, l.bulb_foot(bulb)});
   }
   l.note(40, 30, words);
 }
