@@ -1,8 +1,9 @@
 // One tick of the bench window's timer while the AC generator of the
 // example turns: the analysis and the repaint, as the pupil watches them.
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 #include "app/main_window.h"
 

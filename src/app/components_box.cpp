@@ -110,8 +110,11 @@ TForm8::TForm8(const PictureSet& pictures, QWidget* parent)
       button->setAutoRaise(true);
       button->setToolTip(b.hint);
       button->setStatusTip(b.hint);
-      const QImage& image = b.bulb_step > 0 ? pictures.bulb(b.bulb_step) : pictures.keyed(b.picture);
-      const QImage icon = image.isNull() ? image : image.scaled(100, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+      const QImage& image =
+          b.bulb_step > 0 ? pictures.bulb(b.bulb_step) : pictures.keyed(b.picture);
+      const QImage icon =
+          image.isNull() ? image
+                         : image.scaled(100, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation);
       button->setIcon(QIcon(QPixmap::fromImage(icon)));
       button->setIconSize(icon.size());
       if (*b.caption) {

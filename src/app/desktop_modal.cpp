@@ -21,9 +21,12 @@ const char* EXPERIMENT_FILTER = "(实验文件 *.ele) (*.ele)";
 Answer DesktopModal::confirm(const QString& question) {
   switch (QMessageBox::question(owner_, "Confirm", question,
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 
@@ -38,11 +41,17 @@ QString DesktopModal::save_path() {
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-void DesktopModal::error(const QString& message) { QMessageBox::warning(owner_, "Zentrik Voltaro", message); }
+void DesktopModal::error(const QString& message) {
+  QMessageBox::warning(owner_, "Zentrik Voltaro", message);
+}
 
-void DesktopModal::choose_bulb(int slot) { ChooseBulb(owner_, *bench_, pictures_, slot); }
+void DesktopModal::choose_bulb(int slot) {
+  ChooseBulb(owner_, *bench_, pictures_, slot);
+}
 
-DialogOutcome DesktopModal::edit_note(int index) { return EditNote(owner_, *bench_, index); }
+DialogOutcome DesktopModal::edit_note(int index) {
+  return EditNote(owner_, *bench_, index);
+}
 
 DialogOutcome DesktopModal::set_up_black_box(int index) {
   return SetUpBlackBox(owner_, *bench_, index);
@@ -63,13 +72,17 @@ bool DesktopModal::pick_color(int32_t& color) {
   return true;
 }
 
-void DesktopModal::popup(QMenu& menu, QPoint global) { menu.exec(global); }
+void DesktopModal::popup(QMenu& menu, QPoint global) {
+  menu.exec(global);
+}
 
 void DesktopModal::show_warning(QWidget& warning) {
   if (auto* dialog = qobject_cast<QDialog*>(&warning)) dialog->exec();
 }
 
-void DesktopModal::show_about() { ShowAbout(owner_, program_dir_); }
+void DesktopModal::show_about() {
+  ShowAbout(owner_, program_dir_);
+}
 
 QString DesktopModal::picture_path() {
   QFileDialog dialog(owner_, "保存为图片", ".", "图片文件 (*.bmp);;图片文件 (*.jpg)");

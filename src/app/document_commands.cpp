@@ -8,9 +8,13 @@ namespace voltaro {
 bool DocumentCommands::offer_save(const QString& question) {
   if (!document_open) return true;
   switch (prompts_.confirm(question)) {
-    case Answer::Cancel: return false;
-    case Answer::Yes: Save(); return true;  // goes on whatever the save did
-    case Answer::No: return true;
+    case Answer::Cancel:
+      return false;
+    case Answer::Yes:
+      Save();
+      return true;  // goes on whatever the save did
+    case Answer::No:
+      return true;
   }
   return true;
 }
@@ -80,9 +84,12 @@ bool DocumentCommands::MayQuit() {
   // Closing never loses a pupil's work without asking.
   if (!document_open) return true;
   switch (prompts_.confirm("Save changes to?")) {
-    case Answer::Cancel: return false;
-    case Answer::No: return true;
-    case Answer::Yes: return Save();
+    case Answer::Cancel:
+      return false;
+    case Answer::No:
+      return true;
+    case Answer::Yes:
+      return Save();
   }
   return true;
 }

@@ -15,7 +15,8 @@ namespace {
 // quotation marks loses them.
 QString StartUpFile(const QStringList& arguments) {
   QString path = arguments.mid(1).join(' ');
-  if (path.size() >= 2 && path.startsWith('"') && path.endsWith('"')) path = path.mid(1, path.size() - 2);
+  if (path.size() >= 2 && path.startsWith('"') && path.endsWith('"'))
+    path = path.mid(1, path.size() - 2);
   return path;
 }
 

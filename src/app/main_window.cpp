@@ -65,8 +65,7 @@ QWidget* StartPicture(const QString& program_dir) {
   QFont text("Liberation Sans");
   text.setPixelSize(14);
   p.setFont(text);
-  p.drawText(QRect(180, 124, 215, 60), Qt::TextWordWrap,
-             "The circuit bench for school physics.");
+  p.drawText(QRect(180, 124, 215, 60), Qt::TextWordWrap, "The circuit bench for school physics.");
   p.drawText(QRect(20, 205, 370, 50), Qt::TextWordWrap,
              "Choose New to set up an experiment, or Open to load one.");
   p.end();
@@ -107,13 +106,21 @@ struct ComponentsSubmenu {
 const std::vector<ComponentsSubmenu>& ComponentsMenu() {
   static const std::vector<ComponentsSubmenu> menu = {
       {"Power supply",
-       {{"1.5 V battery", 21}, {"Batter set", 23}, {"Storage battery", 22},
-        {"Storage battery set", 24}, {"9V battery", 25}, {"Self-defined voltage supply", 2}}},
+       {{"1.5 V battery", 21},
+        {"Batter set", 23},
+        {"Storage battery", 22},
+        {"Storage battery set", 24},
+        {"9V battery", 25},
+        {"Self-defined voltage supply", 2}}},
       {"Resistors",
        {{"Fixed resistor", 1}, {"Slide resistor", 12}, {"Wire resistor", 13}, {"Rehostat", 14}}},
       {"Instruments ",
-       {{"Pointer ammeter", 51}, {"Pointer voltmeter", 41}, {"Microdetector", 52},
-        {"Digital ammeter", 5}, {"Digital voltmeter", 4}, {"Digital ohmmeter", 53}}},
+       {{"Pointer ammeter", 51},
+        {"Pointer voltmeter", 41},
+        {"Microdetector", 52},
+        {"Digital ammeter", 5},
+        {"Digital voltmeter", 4},
+        {"Digital ohmmeter", 53}}},
       {"Switches",
        {{"Single-pole single-throw switche", 7}, {"Single-pole double-throw switche", 71}}},
       {"Outputs", {{"Bulb", 6}, {"Signal light", 61}, {"Electric ring", 62}}},
@@ -234,17 +241,30 @@ void TForm1::build_menus() {
 
   // The Edit menu and the bench's context menu offer the same commands.
   const auto edit_items = [this, &add](QMenu* menu, bool with_keys) {
-    add(menu, "Display the Direction of the Current", [this] { renderer_->toggle_current_direction(); });
+    add(menu, "Display the Direction of the Current",
+        [this] { renderer_->toggle_current_direction(); });
     add(menu, "Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });
     menu->addSeparator();
-    add(menu, "&Copy", [this] { interaction_->Copy(); }, with_keys ? QKeySequence("Ctrl+C") : QKeySequence());
-    add(menu, "C&ut", [this] { interaction_->Cut(); }, with_keys ? QKeySequence("Ctrl+X") : QKeySequence());
-    add(menu, "&Paste", [this] { interaction_->Paste(); }, with_keys ? QKeySequence("Ctrl+V") : QKeySequence());
+    add(
+        menu, "&Copy", [this] { interaction_->Copy(); },
+        with_keys ? QKeySequence("Ctrl+C") : QKeySequence());
+    add(
+        menu, "C&ut", [this] { interaction_->Cut(); },
+        with_keys ? QKeySequence("Ctrl+X") : QKeySequence());
+    add(
+        menu, "&Paste", [this] { interaction_->Paste(); },
+        with_keys ? QKeySequence("Ctrl+V") : QKeySequence());
     if (with_keys) menu->addSeparator();
-    add(menu, "&Delete", [this] { interaction_->Delete(); }, with_keys ? QKeySequence(Qt::Key_Delete) : QKeySequence());
+    add(
+        menu, "&Delete", [this] { interaction_->Delete(); },
+        with_keys ? QKeySequence(Qt::Key_Delete) : QKeySequence());
     menu->addSeparator();
-    add(menu, "Repair components", [this] { interaction_->Repair(); }, with_keys ? QKeySequence("Ctrl+R") : QKeySequence());
-    add(menu, "Propertiy", [this] { interaction_->Properties(); }, with_keys ? QKeySequence("Ctrl+A") : QKeySequence());
+    add(
+        menu, "Repair components", [this] { interaction_->Repair(); },
+        with_keys ? QKeySequence("Ctrl+R") : QKeySequence());
+    add(
+        menu, "Propertiy", [this] { interaction_->Properties(); },
+        with_keys ? QKeySequence("Ctrl+A") : QKeySequence());
   };
   edit_menu_ = menuBar()->addMenu("&Edit");
   edit_items(edit_menu_, true);
@@ -263,7 +283,8 @@ void TForm1::build_menus() {
     }
   }
   QMenu* view = menuBar()->addMenu("&View");
-  QAction* bar = add(view, "&Tool Bar", [this](bool on) { tool_bar_->setFixedHeight(on ? 33 : 0); });
+  QAction* bar =
+      add(view, "&Tool Bar", [this](bool on) { tool_bar_->setFixedHeight(on ? 33 : 0); });
   bar->setCheckable(true);
   bar->setChecked(true);
   box_check_ = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
@@ -293,10 +314,16 @@ void TForm1::build_tool_bar() {
     line->setFrameShadow(QFrame::Raised);
     row->addWidget(line);
   };
-  static const QStringList documents = {"Show components box", "Display the Direction of the Current",
-                                        "Zoom", "Document Note", "Black Box",
-                                        "Object Diagram/Circuit Diagram", "Print", "Save",
-                                        "Repair components", "Delete"};
+  static const QStringList documents = {"Show components box",
+                                        "Display the Direction of the Current",
+                                        "Zoom",
+                                        "Document Note",
+                                        "Black Box",
+                                        "Object Diagram/Circuit Diagram",
+                                        "Print",
+                                        "Save",
+                                        "Repair components",
+                                        "Delete"};
   const auto button = [this, row](const QString& hint, auto&& slot) {
     auto* b = new QToolButton;
     b->setObjectName(hint);
@@ -364,7 +391,9 @@ void TForm1::enable_document_controls() {
   for (QAction* a : document_actions_) a->setEnabled(true);
 }
 
-void TForm1::OpenAtStart(const QString& path) { documents_->OpenAtStart(path); }
+void TForm1::OpenAtStart(const QString& path) {
+  documents_->OpenAtStart(path);
+}
 
 void TForm1::UpdateEditMenus() {
   const EditMenuState s = interaction_->MenuState();
@@ -392,7 +421,9 @@ void TForm1::Timer1Timer() {
   TimerTick(*bench_, c);
 }
 
-void TForm1::choose_kind(int32_t kind) { interaction_->set_pending_kind(kind); }
+void TForm1::choose_kind(int32_t kind) {
+  interaction_->set_pending_kind(kind);
+}
 
 void TForm1::SavePicture() {
   const QString path = modal_.picture_path();
@@ -436,14 +467,24 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // What the mouse handling asks of the window.
-void TForm1::choose_bulb(int slot) { modal_.choose_bulb(slot); }
-DialogOutcome TForm1::edit_note(int index) { return modal_.edit_note(index); }
-DialogOutcome TForm1::set_up_black_box(int index) { return modal_.set_up_black_box(index); }
-bool TForm1::password_matches(int index) { return modal_.password_matches(index); }
+void TForm1::choose_bulb(int slot) {
+  modal_.choose_bulb(slot);
+}
+DialogOutcome TForm1::edit_note(int index) {
+  return modal_.edit_note(index);
+}
+DialogOutcome TForm1::set_up_black_box(int index) {
+  return modal_.set_up_black_box(index);
+}
+bool TForm1::password_matches(int index) {
+  return modal_.password_matches(index);
+}
 DialogOutcome TForm1::edit_properties(int32_t kind, int index) {
   return modal_.edit_properties(kind, index);
 }
-bool TForm1::pick_color(int32_t& color) { return modal_.pick_color(color); }
+bool TForm1::pick_color(int32_t& color) {
+  return modal_.pick_color(color);
+}
 
 void TForm1::show_context_menu(Point at) {
   UpdateEditMenus();
@@ -464,12 +505,20 @@ void TForm1::refresh_magnifier() {
   magnifier_->copy_from(renderer_->image(), QPoint(c.x, c.y));
 }
 
-bool TForm1::magnifier_visible() { return magnifier_->isVisible(); }
-void TForm1::restore_cursor() { view_->setCursor(Qt::PointingHandCursor); }
-void TForm1::reset_components_box() { box_->all_up_keyClick(); }
+bool TForm1::magnifier_visible() {
+  return magnifier_->isVisible();
+}
+void TForm1::restore_cursor() {
+  view_->setCursor(Qt::PointingHandCursor);
+}
+void TForm1::reset_components_box() {
+  box_->all_up_keyClick();
+}
 void TForm1::status_message(const std::string& text) {
   statusBar()->showMessage(QString::fromStdString(text), 5000);
 }
-void TForm1::picture_changed() { view_->update(); }
+void TForm1::picture_changed() {
+  view_->update();
+}
 
 }  // namespace voltaro

@@ -29,7 +29,8 @@ QSoundEffect* DesktopSound::effect(std::string_view sound) {
     // Made on first use, so a bench that never rings never opens the
     // sound device.
     slot = std::make_unique<QSoundEffect>();
-    slot->setSource(QUrl::fromLocalFile(dir_ + "/" + QString::fromUtf8(sound.data(), sound.size())));
+    slot->setSource(
+        QUrl::fromLocalFile(dir_ + "/" + QString::fromUtf8(sound.data(), sound.size())));
   }
   return slot.get();
 }

@@ -10,16 +10,20 @@ namespace {
 
 int ButtonCode(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return 0;
-    case Qt::RightButton: return 1;
-    default: return 2;
+    case Qt::LeftButton:
+      return 0;
+    case Qt::RightButton:
+      return 1;
+    default:
+      return 2;
   }
 }
 
 }  // namespace
 
 Form_big::Form_big(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), square_(140, 140, QImage::Format_RGB32) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      square_(140, 140, QImage::Format_RGB32) {
   setObjectName("Form_big");
   setWindowTitle("Zoom");
   resize(300, 300);

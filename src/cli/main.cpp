@@ -62,9 +62,9 @@ int Solve(const std::vector<std::string>& args) {
   if (!Load(*bench, file)) return EXIT_OPEN_FAILED;
   const int runs = Settle(*bench);
   if (json) {
-    std::cout << BenchReport(*bench, runs).dump(2, ' ', false,
-                                                nlohmann::json::error_handler_t::replace)
-              << "\n";
+    std::cout
+        << BenchReport(*bench, runs).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+        << "\n";
   } else {
     PrintBenchTable(std::cout, *bench, runs);
   }

@@ -21,17 +21,32 @@ json Numbers(const std::array<double, N>& values) {
 // What the instrument or lamp of this kind shows, if it shows anything.
 void AddShown(json& out, const ElementRecord& e) {
   switch (e.kind) {
-    case KIND_DIGITAL_VOLTMETER: out["display"] = DigitalMeterText(DigitalVoltmeterValue(e)); break;
-    case KIND_DIGITAL_AMMETER: out["display"] = DigitalMeterText(DigitalAmmeterValue(e)); break;
-    case KIND_DIGITAL_OHMMETER: out["display"] = OhmmeterText(OhmmeterResistance(e)); break;
+    case KIND_DIGITAL_VOLTMETER:
+      out["display"] = DigitalMeterText(DigitalVoltmeterValue(e));
+      break;
+    case KIND_DIGITAL_AMMETER:
+      out["display"] = DigitalMeterText(DigitalAmmeterValue(e));
+      break;
+    case KIND_DIGITAL_OHMMETER:
+      out["display"] = OhmmeterText(OhmmeterResistance(e));
+      break;
     case KIND_GALVANOMETER:
       out["needle_angle"] = GalvanometerNeedleAngle(GalvanometerReading(e));
       break;
-    case KIND_MULTIMETER: out["needle_angle"] = MultimeterNeedleAngle(e); break;
-    case KIND_BULB: out["picture"] = BulbPicture(e); break;
-    case KIND_SIGNAL_LIGHT: out["lit"] = SignalLightLit(e); break;
-    case KIND_BELL: out["ringing"] = BellRinging(e); break;
-    default: break;
+    case KIND_MULTIMETER:
+      out["needle_angle"] = MultimeterNeedleAngle(e);
+      break;
+    case KIND_BULB:
+      out["picture"] = BulbPicture(e);
+      break;
+    case KIND_SIGNAL_LIGHT:
+      out["lit"] = SignalLightLit(e);
+      break;
+    case KIND_BELL:
+      out["ringing"] = BellRinging(e);
+      break;
+    default:
+      break;
   }
 }
 
@@ -119,7 +134,8 @@ void PrintBenchTable(std::ostream& out, const Bench& bench, int runs) {
   out << "status " << bench.status << ", settled after " << runs << " run(s)"
       << (report["short_circuit"].get<bool>() ? ", SHORT CIRCUIT" : "") << "\n\n";
   out << std::left << std::setw(5) << "slot" << std::setw(6) << "kind" << std::setw(22) << "name"
-      << std::setw(14) << "current/A" << std::setw(14) << "voltage/V" << "shows\n";
+      << std::setw(14) << "current/A" << std::setw(14) << "voltage/V"
+      << "shows\n";
   for (const json& e : report["elements"]) {
     const double voltage = e["potential_a"].get<double>() - e["potential_b"].get<double>();
     std::string shows;

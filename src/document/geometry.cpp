@@ -59,7 +59,9 @@ const Geometry* FindGeometry(int32_t kind) {
 // we have no geometry for keeps the offsets of its file, and a damaged one
 // may hold the most negative integer: that turns into itself rather than
 // overflowing.
-Offset Turn(Offset o) { return {o.dy, static_cast<int32_t>(0u - static_cast<uint32_t>(o.dx))}; }
+Offset Turn(Offset o) {
+  return {o.dy, static_cast<int32_t>(0u - static_cast<uint32_t>(o.dx))};
+}
 
 bool IsStorageBattery(int32_t kind) {
   return kind == KIND_STORAGE_BATTERY || kind == KIND_STORAGE_BATTERY_SET;

@@ -20,27 +20,47 @@ void MoveTo(Bench& bench, int32_t kind, int index, Point p) {
     y = p.y;
   };
   switch (kind) {
-    case KIND_SLIDE_RHEOSTAT: set(bench.rheostats[index].x, bench.rheostats[index].y); return;
-    case KIND_POINTER_VOLTMETER: set(bench.voltmeters[index].x, bench.voltmeters[index].y); return;
-    case KIND_POINTER_AMMETER: set(bench.ammeters[index].x, bench.ammeters[index].y); return;
-    case KIND_SPDT_SWITCH: set(bench.spdts[index].x, bench.spdts[index].y); return;
-    case KIND_RELAY: set(bench.relays[index].x, bench.relays[index].y); return;
-    case KIND_NOTE: set(bench.notes[index].x, bench.notes[index].y); return;
-    default: break;
+    case KIND_SLIDE_RHEOSTAT:
+      set(bench.rheostats[index].x, bench.rheostats[index].y);
+      return;
+    case KIND_POINTER_VOLTMETER:
+      set(bench.voltmeters[index].x, bench.voltmeters[index].y);
+      return;
+    case KIND_POINTER_AMMETER:
+      set(bench.ammeters[index].x, bench.ammeters[index].y);
+      return;
+    case KIND_SPDT_SWITCH:
+      set(bench.spdts[index].x, bench.spdts[index].y);
+      return;
+    case KIND_RELAY:
+      set(bench.relays[index].x, bench.relays[index].y);
+      return;
+    case KIND_NOTE:
+      set(bench.notes[index].x, bench.notes[index].y);
+      return;
+    default:
+      break;
   }
   const KindInfo* info = FindKind(kind);
-  if (info && info->family == Family::TwoTerminal) set(bench.elements[index].x, bench.elements[index].y);
+  if (info && info->family == Family::TwoTerminal)
+    set(bench.elements[index].x, bench.elements[index].y);
 }
 
 const char* TableName(Family f) {
   switch (f) {
-    case Family::TwoTerminal: return "no room for another component";
-    case Family::Rheostat: return "no room for another slide rheostat";
+    case Family::TwoTerminal:
+      return "no room for another component";
+    case Family::Rheostat:
+      return "no room for another slide rheostat";
     case Family::Voltmeter:
-    case Family::Ammeter: return "no room for another pointer meter";
-    case Family::Spdt: return "no room for another double-throw switch";
-    case Family::Relay: return "no room for another relay";
-    default: return "no room left";
+    case Family::Ammeter:
+      return "no room for another pointer meter";
+    case Family::Spdt:
+      return "no room for another double-throw switch";
+    case Family::Relay:
+      return "no room for another relay";
+    default:
+      return "no room left";
   }
 }
 
@@ -57,7 +77,9 @@ BenchInteraction::BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort
       ui_(ui),
       clipboard_(clipboard) {}
 
-void BenchInteraction::redraw() { renderer_.Draw_obj(); }
+void BenchInteraction::redraw() {
+  renderer_.Draw_obj();
+}
 
 bool BenchInteraction::inside_black_box(int x, int y, int* index) const {
   for (int i = 0; i < BLACK_BOX_SLOTS && bench_.black_boxes[i].in_use; ++i) {
@@ -83,9 +105,13 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
     if (pending_kind == 0) {
       if (grab_slider(x, y) || grab_magnet(x, y)) return;
       switch (do_creat_dianxian(x, y)) {
-        case 1: return;
-        case 2: bench_.analysis_pending = 1; return;
-        default: break;
+        case 1:
+          return;
+        case 2:
+          bench_.analysis_pending = 1;
+          return;
+        default:
+          break;
       }
       if (find_obj_to_move(x, y) != 0) {
         redraw();
@@ -94,7 +120,8 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
     }
     selected_index = -1;
     switch (pending_kind) {
-      case 0: break;
+      case 0:
+        break;
       case KIND_MAGNIFIER:
         zoom_centre = {x, y};
         ui_.show_magnifier(zoom_centre);
@@ -117,8 +144,12 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
         pending_kind = 0;
         break;
       }
-      case KIND_BLACK_BOX: start_band(x, y); break;
-      default: place(x, y); break;
+      case KIND_BLACK_BOX:
+        start_band(x, y);
+        break;
+      default:
+        place(x, y);
+        break;
     }
   } else if (button == RIGHT_BUTTON) {
     if (find_obj_to_move(x, y) != 0) redraw();
@@ -365,23 +396,29 @@ void BenchInteraction::right_release(int x, int y) {
     return std::abs(x - cx) < w && std::abs(y - cy) < h;
   };
   for (int i = 0; i < SPDT_SLOTS && bench_.spdts[i].in_use; ++i) {
-    if (around(bench_.spdts[i].x, bench_.spdts[i].y, 53, 34)) selected_kind = KIND_SPDT_SWITCH, selected_index = i;
+    if (around(bench_.spdts[i].x, bench_.spdts[i].y, 53, 34))
+      selected_kind = KIND_SPDT_SWITCH, selected_index = i;
   }
   for (int i = 0; i < RELAY_SLOTS && bench_.relays[i].in_use; ++i) {
-    if (around(bench_.relays[i].x, bench_.relays[i].y, 43, 29)) selected_kind = KIND_RELAY, selected_index = i;
+    if (around(bench_.relays[i].x, bench_.relays[i].y, 43, 29))
+      selected_kind = KIND_RELAY, selected_index = i;
   }
   for (int i = 0; i < RHEOSTAT_SLOTS && bench_.rheostats[i].in_use; ++i) {
-    if (around(bench_.rheostats[i].x, bench_.rheostats[i].y, 65, 25)) selected_kind = KIND_SLIDE_RHEOSTAT, selected_index = i;
+    if (around(bench_.rheostats[i].x, bench_.rheostats[i].y, 65, 25))
+      selected_kind = KIND_SLIDE_RHEOSTAT, selected_index = i;
   }
   for (int i = 0; i < METER_SLOTS && bench_.voltmeters[i].in_use; ++i) {
-    if (around(bench_.voltmeters[i].x, bench_.voltmeters[i].y, 60, 54)) selected_kind = KIND_POINTER_VOLTMETER, selected_index = i;
+    if (around(bench_.voltmeters[i].x, bench_.voltmeters[i].y, 60, 54))
+      selected_kind = KIND_POINTER_VOLTMETER, selected_index = i;
   }
   for (int i = 0; i < METER_SLOTS && bench_.ammeters[i].in_use; ++i) {
-    if (around(bench_.ammeters[i].x, bench_.ammeters[i].y, 60, 54)) selected_kind = KIND_POINTER_AMMETER, selected_index = i;
+    if (around(bench_.ammeters[i].x, bench_.ammeters[i].y, 60, 54))
+      selected_kind = KIND_POINTER_AMMETER, selected_index = i;
   }
   for (int i = 0; i < NOTE_SLOTS && bench_.notes[i].in_use; ++i) {
     const NoteRecord& n = bench_.notes[i];
-    if (n.x < x && x < n.x + n.width && n.y < y && y < n.y + n.height) selected_kind = KIND_NOTE, selected_index = i;
+    if (n.x < x && x < n.x + n.width && n.y < y && y < n.y + n.height)
+      selected_kind = KIND_NOTE, selected_index = i;
   }
   button_down = false;
   ui_.show_context_menu({x, y});
@@ -399,10 +436,20 @@ void BenchInteraction::Rotate() {
         e.pose = e.pose == 1 ? 3 : 1;
         renderer_.make_fact_two_obj_pic(selected_index);
         break;
-      case KIND_FIXED_RESISTOR: case KIND_VOLTAGE_SUPPLY: case KIND_BULB: case KIND_SPST_SWITCH:
-      case KIND_FUSE: case KIND_RESISTANCE_WIRE: case KIND_RESISTANCE_BOX: case KIND_DRY_CELL:
-      case KIND_BATTERY_SET: case KIND_9V_BATTERY: case KIND_SIGNAL_LIGHT: case KIND_BELL:
-      case KIND_DIODE: case KIND_STRAIGHT_LEAD:
+      case KIND_FIXED_RESISTOR:
+      case KIND_VOLTAGE_SUPPLY:
+      case KIND_BULB:
+      case KIND_SPST_SWITCH:
+      case KIND_FUSE:
+      case KIND_RESISTANCE_WIRE:
+      case KIND_RESISTANCE_BOX:
+      case KIND_DRY_CELL:
+      case KIND_BATTERY_SET:
+      case KIND_9V_BATTERY:
+      case KIND_SIGNAL_LIGHT:
+      case KIND_BELL:
+      case KIND_DIODE:
+      case KIND_STRAIGHT_LEAD:
         e.pose = e.pose >= 7 ? 1 : e.pose + 2;
         renderer_.make_fact_two_obj_pic(selected_index);
         break;

@@ -9,7 +9,9 @@
 namespace voltaro {
 namespace {
 
-double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double Distance(Point a, Point b) {
+  return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // The pointer is on the segment when going round by it is at most a pixel
 // longer than the segment itself.

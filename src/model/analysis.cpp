@@ -8,7 +8,9 @@
 
 namespace voltaro {
 
-Bench::Bench() : scratch(std::make_unique<AnalysisScratch>()) { InitBenchTables(*this); }
+Bench::Bench() : scratch(std::make_unique<AnalysisScratch>()) {
+  InitBenchTables(*this);
+}
 Bench::~Bench() = default;
 
 namespace {
@@ -17,7 +19,9 @@ namespace {
 struct BranchColumns {
   int a, b, current;
 };
-BranchColumns ColumnsOf(int branch) { return {3 * branch + 1, 3 * branch + 2, 3 * branch + 3}; }
+BranchColumns ColumnsOf(int branch) {
+  return {3 * branch + 1, 3 * branch + 2, 3 * branch + 3};
+}
 
 // Wires that would only close a loop of wires, or that end on no terminal of
 // the network, stay out of the equations. A loop of 1e-80 ohm wires has a
@@ -183,9 +187,13 @@ int BuildEquations(Bench& bench) {
   return 0;
 }
 
-void SolveEquations(Bench& bench) { bench.scratch->system.solve(); }
+void SolveEquations(Bench& bench) {
+  bench.scratch->system.solve();
+}
 
-int ClassifySolution(const Bench& bench) { return bench.scratch->system.classify(); }
+int ClassifySolution(const Bench& bench) {
+  return bench.scratch->system.classify();
+}
 
 void DistributeResults(Bench& bench) {
   AnalysisScratch& s = *bench.scratch;

@@ -5,8 +5,8 @@
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/motion.h"
-#include "model/tables.h"
 #include "model/ports.h"
+#include "model/tables.h"
 
 namespace voltaro {
 
@@ -70,10 +70,17 @@ void ApplyStateRules(Bench& bench, MotionStamps* motion, int64_t now_ms) {
   }
   for (int i = 0; i < TWO_TERMINAL_SLOTS && bench.elements[i].in_use(); ++i) {
     switch (bench.elements[i].kind) {
-      case KIND_BULB: UpdateBulb(bench, i); break;
-      case KIND_FUSE: UpdateFuse(bench, i); break;
-      case KIND_DIODE: UpdateDiode(bench, i); break;
-      default: break;
+      case KIND_BULB:
+        UpdateBulb(bench, i);
+        break;
+      case KIND_FUSE:
+        UpdateFuse(bench, i);
+        break;
+      case KIND_DIODE:
+        UpdateDiode(bench, i);
+        break;
+      default:
+        break;
     }
   }
   for (int i = 0; i < RELAY_SLOTS && bench.relays[i].in_use; ++i) UpdateRelay(bench, i);

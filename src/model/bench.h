@@ -215,10 +215,10 @@ struct BranchRecord {
 
 // What the last analysis run found.
 enum SolveStatus : int32_t {
-  STATUS_SOLVED = 0,       // every equation holds one variable
-  STATUS_DEPENDENT = 1,    // an equation was left empty
-  STATUS_COUPLED = 2,      // an equation still couples several variables
-  STATUS_TOO_LARGE = 3,    // the bench needs more branches or variables than the solver holds
+  STATUS_SOLVED = 0,     // every equation holds one variable
+  STATUS_DEPENDENT = 1,  // an equation was left empty
+  STATUS_COUPLED = 2,    // an equation still couples several variables
+  STATUS_TOO_LARGE = 3,  // the bench needs more branches or variables than the solver holds
 };
 
 class SoundPlayer;

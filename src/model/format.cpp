@@ -10,8 +10,8 @@ std::string FormatGeneral(double value, int precision) {
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
   char buf[64];
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general,
-                                       precision);
+  const auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, precision);
   std::string out(buf, ec == std::errc() ? end : buf);
   const auto e = out.find('e');
   if (e == std::string::npos) return out;

@@ -54,10 +54,10 @@ enum class Family { TwoTerminal, Rheostat, Voltmeter, Ammeter, Spdt, Relay, Note
 
 // Which half_size entries a kind's body size goes into at placement.
 enum class SizeSpread {
-  Turned,     // size in entries 0, 1, 4, 5; the turned size in 2, 3, 6, 7
-  All,        // size in all eight entries
-  Entry0,     // size in entry 0 only
-  Entries0to3 // size in entries 0 to 3 only
+  Turned,      // size in entries 0, 1, 4, 5; the turned size in 2, 3, 6, 7
+  All,         // size in all eight entries
+  Entry0,      // size in entry 0 only
+  Entries0to3  // size in entries 0 to 3 only
 };
 
 struct KindInfo {

@@ -10,7 +10,9 @@ namespace {
 
 constexpr double TWO_PI = 6.283185307179586;
 // A step is due when more than 99 ms have passed since the last one.
-bool Due(int64_t stamp, int64_t now) { return now - stamp > 99; }
+bool Due(int64_t stamp, int64_t now) {
+  return now - stamp > 99;
+}
 
 }  // namespace
 
@@ -48,11 +50,16 @@ void StepMachine(ElementRecord& m, int64_t& stamp, int64_t now_ms) {
 
 int64_t* StampFor(MotionStamps& stamps, const ElementRecord& e, int slot) {
   switch (e.kind) {
-    case KIND_CUTTING_ROD: return &stamps.rod[slot];
-    case KIND_AC_GENERATOR: return &stamps.ac_generator[slot];
-    case KIND_DC_GENERATOR: return &stamps.dc_generator[slot];
-    case KIND_DC_MOTOR: return &stamps.motor[slot];
-    default: return nullptr;
+    case KIND_CUTTING_ROD:
+      return &stamps.rod[slot];
+    case KIND_AC_GENERATOR:
+      return &stamps.ac_generator[slot];
+    case KIND_DC_GENERATOR:
+      return &stamps.dc_generator[slot];
+    case KIND_DC_MOTOR:
+      return &stamps.motor[slot];
+    default:
+      return nullptr;
   }
 }
 

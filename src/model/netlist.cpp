@@ -39,15 +39,34 @@ int BranchesNeeded(const Bench& bench) {
 void SetMultimeterRange(ElementRecord& e) {
   e.is_open = 0;
   switch (MultimeterPosition(e)) {
-    case 0: e.resistance = 148; e.emf = 1; break;
-    case 1: e.resistance = 14.8; e.emf = 1; break;
-    case 2: e.resistance = 1e-50; e.emf = 0; break;
+    case 0:
+      e.resistance = 148;
+      e.emf = 1;
+      break;
+    case 1:
+      e.resistance = 14.8;
+      e.emf = 1;
+      break;
+    case 2:
+      e.resistance = 1e-50;
+      e.emf = 0;
+      break;
     case 3:
     case 4:
-    case 5: e.resistance = 1e8; e.emf = 0; break;
-    case 6: e.emf = 0; e.is_open = 1; break;
-    case 7: e.resistance = 1480; e.emf = 1; break;
-    default: break;
+    case 5:
+      e.resistance = 1e8;
+      e.emf = 0;
+      break;
+    case 6:
+      e.emf = 0;
+      e.is_open = 1;
+      break;
+    case 7:
+      e.resistance = 1480;
+      e.emf = 1;
+      break;
+    default:
+      break;
   }
 }
 

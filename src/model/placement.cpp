@@ -17,7 +17,9 @@ void AddHiddenLink(Bench& bench, int32_t node_a, int32_t node_b) {
   w.wire_id = bench.take_id();
 }
 
-bool WireRoomFor(const Bench& bench, int links) { return CountWires(bench) + links <= WIRE_SLOTS; }
+bool WireRoomFor(const Bench& bench, int links) {
+  return CountWires(bench) + links <= WIRE_SLOTS;
+}
 
 PlaceResult PlaceElement(Bench& bench, const KindInfo& info, int32_t x, int32_t y) {
   const int index = CountElements(bench);

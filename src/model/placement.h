@@ -38,7 +38,6 @@ constexpr int32_t NEW_WIRE_COLOR = 8404992;
 // wire's index, or -1 when the wire table is full, the ends are the same
 // terminal or there are more than 99 bend points.
 int ConnectTerminals(Bench& bench, int32_t node_a, int32_t node_b,
-                     std::initializer_list<Point> bends = {},
-                     int32_t color = NEW_WIRE_COLOR);
+                     std::initializer_list<Point> bends = {}, int32_t color = NEW_WIRE_COLOR);
 
 }  // namespace voltaro

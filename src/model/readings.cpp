@@ -18,9 +18,13 @@ double Stopped(double angle, double low, double high, double rest) {
 
 }  // namespace
 
-double DigitalVoltmeterValue(const ElementRecord& m) { return m.potential_b - m.potential_a; }
+double DigitalVoltmeterValue(const ElementRecord& m) {
+  return m.potential_b - m.potential_a;
+}
 
-double DigitalAmmeterValue(const ElementRecord& m) { return -m.current; }
+double DigitalAmmeterValue(const ElementRecord& m) {
+  return -m.current;
+}
 
 std::string DigitalMeterText(double v) {
   if (std::fabs(v) < 0.0001) return "0.00";
@@ -40,7 +44,9 @@ std::string OhmmeterText(double r) {
   return FormatGeneral(std::fabs(r), 3);
 }
 
-double PointerVoltmeterValue(const DualMeterRecord& m) { return m.potential[1] - m.potential[0]; }
+double PointerVoltmeterValue(const DualMeterRecord& m) {
+  return m.potential[1] - m.potential[0];
+}
 
 double PointerAmmeterValue(const DualMeterRecord& m) {
   return (m.potential[3] - m.potential[0]) / m.range_resistance_1;
@@ -50,7 +56,9 @@ double PointerNeedleAngle(double v) {
   return Stopped(143.664 - (v / 3) * 107.328, 30, 150, 143.664);
 }
 
-double GalvanometerReading(const ElementRecord& m) { return -(m.current * m.param1); }
+double GalvanometerReading(const ElementRecord& m) {
+  return -(m.current * m.param1);
+}
 
 double GalvanometerNeedleAngle(double i) {
   return Stopped(143.664 - 53.664 - (i / 6) * 10000 * 110.328, 30, 150, 90);
@@ -66,14 +74,22 @@ int MultimeterPosition(const ElementRecord& m) {
 double MultimeterDeflection(const ElementRecord& m) {
   const double voltage = m.potential_a - m.potential_b;
   switch (MultimeterPosition(m)) {
-    case 0: return m.current * 148 * 90;
-    case 1: return m.current * 14.8 * 90;
-    case 2: return m.current * 10 * 90;
-    case 3: return voltage * 0.1 * 90;
-    case 4: return voltage * 0.02 * 90;
-    case 5: return voltage * 0.004 * 90;
-    case 7: return m.current * 1480 * 90;
-    default: return 0;
+    case 0:
+      return m.current * 148 * 90;
+    case 1:
+      return m.current * 14.8 * 90;
+    case 2:
+      return m.current * 10 * 90;
+    case 3:
+      return voltage * 0.1 * 90;
+    case 4:
+      return voltage * 0.02 * 90;
+    case 5:
+      return voltage * 0.004 * 90;
+    case 7:
+      return m.current * 1480 * 90;
+    default:
+      return 0;
   }
 }
 

@@ -14,8 +14,12 @@ int CountLeading(const Table& table, InUse in_use) {
   return n;
 }
 
-bool ElementInUse(const ElementRecord& r) { return r.pose != 0; }
-bool WireInUse(const WireRecord& w) { return w.state != WIRE_FREE; }
+bool ElementInUse(const ElementRecord& r) {
+  return r.pose != 0;
+}
+bool WireInUse(const WireRecord& w) {
+  return w.state != WIRE_FREE;
+}
 template <class R>
 bool RecordInUse(const R& r) {
   return r.in_use != 0;
@@ -149,19 +153,27 @@ void InitBenchTables(Bench& bench) {
   bench.status = STATUS_SOLVED;
 }
 
-int CountElements(const Bench& bench) { return CountLeading(bench.elements, ElementInUse); }
+int CountElements(const Bench& bench) {
+  return CountLeading(bench.elements, ElementInUse);
+}
 int CountRheostats(const Bench& bench) {
   return CountLeading(bench.rheostats, RecordInUse<RheostatRecord>);
 }
-int CountWires(const Bench& bench) { return CountLeading(bench.wires, WireInUse); }
+int CountWires(const Bench& bench) {
+  return CountLeading(bench.wires, WireInUse);
+}
 int CountMeters(const std::array<DualMeterRecord, METER_SLOTS>& meters) {
   return CountLeading(meters, RecordInUse<DualMeterRecord>);
 }
-int CountSpdts(const Bench& bench) { return CountLeading(bench.spdts, RecordInUse<SpdtRecord>); }
+int CountSpdts(const Bench& bench) {
+  return CountLeading(bench.spdts, RecordInUse<SpdtRecord>);
+}
 int CountRelays(const Bench& bench) {
   return CountLeading(bench.relays, RecordInUse<RelayRecord>);
 }
-int CountNotes(const Bench& bench) { return CountLeading(bench.notes, RecordInUse<NoteRecord>); }
+int CountNotes(const Bench& bench) {
+  return CountLeading(bench.notes, RecordInUse<NoteRecord>);
+}
 int CountBlackBoxes(const Bench& bench) {
   return CountLeading(bench.black_boxes, RecordInUse<BlackBoxRecord>);
 }

@@ -1,5 +1,7 @@
 // The bench window offscreen, with every modal question answered by a fake.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "document/experiment_file.h"

@@ -2,7 +2,6 @@
 // teacher expects from the example experiments.
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <array>

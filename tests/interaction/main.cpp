@@ -1,6 +1,7 @@
 // The bench's mouse handling draws into images; no screen is needed.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 #include "fakes.h"
 

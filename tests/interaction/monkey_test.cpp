@@ -103,10 +103,14 @@ void Monkey(int steps, unsigned seed) {
   }
 }
 
-TEST(Monkey, TablesStaySoundUnderRandomMouseWork) { Monkey(3000, 20261209); }
+TEST(Monkey, TablesStaySoundUnderRandomMouseWork) {
+  Monkey(3000, 20261209);
+}
 
 // The full run, for a sanitizer build: ctest -R MonkeyLong.
-TEST(MonkeyLong, DISABLED_HundredThousandSteps) { Monkey(100000, 7); }
+TEST(MonkeyLong, DISABLED_HundredThousandSteps) {
+  Monkey(100000, 7);
+}
 
 }  // namespace
 }  // namespace voltaro

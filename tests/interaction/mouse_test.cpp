@@ -48,7 +48,7 @@ TEST(Wiring, TerminalCatchAreaIsStrictlySixPixels) {
 
 TEST(Wiring, EarlierTableWinsWhenTwoTerminalsAreNear) {
   MouseBench t;
-  t.place(KIND_SPDT_SWITCH, 300, 300);        // terminal 1 at (252, 309)
+  t.place(KIND_SPDT_SWITCH, 300, 300);                   // terminal 1 at (252, 309)
   const int r = t.place(KIND_FIXED_RESISTOR, 290, 310);  // terminal A at (253, 310)
   t.press(252, 309);
   ASSERT_TRUE(t.mouse.wire_in_progress);
@@ -125,8 +125,8 @@ TEST(Dragging, DropIsClampedInsideTheBench) {
   struct Case {
     int x, y, cx, cy;
   };
-  for (Case c : {Case{-5, 300, 10 - 4, 303}, Case{1030, 800, 1014 - 4, 758 + 3},
-                 Case{500, 0, 496, 13}}) {
+  for (Case c :
+       {Case{-5, 300, 10 - 4, 303}, Case{1030, 800, 1014 - 4, 758 + 3}, Case{500, 0, 496, 13}}) {
     MouseBench t;
     const int r = t.place(KIND_FIXED_RESISTOR, 300, 300);
     t.press(304, 297);  // grab offset (4, -3)
@@ -336,7 +336,8 @@ TEST(Editing, PropertiesOnlyForKindsWithADialog) {
 std::pair<int32_t, int32_t> PastedIds(const Bench& b, int32_t kind) {
   const auto link_from = [&](int32_t node) {
     for (int i = 0; i < CountWires(b); ++i) {
-      if (b.wires[i].state == WIRE_HIDDEN_LINK && b.wires[i].node_a == node) return b.wires[i].wire_id;
+      if (b.wires[i].state == WIRE_HIDDEN_LINK && b.wires[i].node_a == node)
+        return b.wires[i].wire_id;
     }
     return -1;
   };
@@ -345,10 +346,14 @@ std::pair<int32_t, int32_t> PastedIds(const Bench& b, int32_t kind) {
       const RheostatRecord& r = b.rheostats[1];
       return {r.node_bar_a, link_from(r.node_coil_a_in)};
     }
-    case KIND_POINTER_AMMETER: return {b.ammeters[1].node_common, link_from(b.ammeters[1].node_common_in)};
-    case KIND_SPDT_SWITCH: return {b.spdts[1].node_t1, link_from(b.spdts[1].node_common)};
-    case KIND_RELAY: return {b.relays[1].node_coil_a, b.relays[1].contact_branch_id};
-    default: return {b.elements[1].node_a, b.elements[1].branch_id};
+    case KIND_POINTER_AMMETER:
+      return {b.ammeters[1].node_common, link_from(b.ammeters[1].node_common_in)};
+    case KIND_SPDT_SWITCH:
+      return {b.spdts[1].node_t1, link_from(b.spdts[1].node_common)};
+    case KIND_RELAY:
+      return {b.relays[1].node_coil_a, b.relays[1].contact_branch_id};
+    default:
+      return {b.elements[1].node_a, b.elements[1].branch_id};
   }
 }
 

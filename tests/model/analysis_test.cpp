@@ -2,11 +2,12 @@
 // parallel, internal resistance, bridges, separate circuits, short circuits,
 // and benches with redundant wires.
 
+#include "model/analysis.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "model/analysis.h"
 #include "model/analysis_scratch.h"
 #include "model/behaviour.h"
 #include "model/kinds.h"
@@ -102,13 +103,12 @@ TEST_P(SeriesAndParallel, CellCurrentFollowsTheTotalResistance) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Resistors, SeriesAndParallel,
-    ::testing::Values(NetworkCase{"TwoInSeries", {10, 5}, false, 0.1},
-                      NetworkCase{"ThreeInSeries", {1, 2, 3}, false, 0.25},
-                      NetworkCase{"TwoInParallel", {10, 10}, true, 0.3},
-                      NetworkCase{"ThreeInParallel", {3, 6, 2}, true, 1.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Resistors, SeriesAndParallel,
+                         ::testing::Values(NetworkCase{"TwoInSeries", {10, 5}, false, 0.1},
+                                           NetworkCase{"ThreeInSeries", {1, 2, 3}, false, 0.25},
+                                           NetworkCase{"TwoInParallel", {10, 10}, true, 0.3},
+                                           NetworkCase{"ThreeInParallel", {3, 6, 2}, true, 1.5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Analysis, VoltageSupplyWithInternalResistance) {
   TestBench t;
@@ -223,7 +223,7 @@ struct MultimeterCase {
 
 TEST(Analysis, MultimeterRangeDecidesItsBranch) {
   const MultimeterCase cases[] = {
-      {0, 148, 1, 0},   {1, 14.8, 1, 0}, {2, 1e-50, 0, 0}, {3, 1e8, 0, 0},
+      {0, 148, 1, 0},    {1, 14.8, 1, 0}, {2, 1e-50, 0, 0},  {3, 1e8, 0, 0},
       {5.49, 1e8, 0, 0}, {6.4, 0, 0, 1},  {6.5, 1480, 1, 0},
   };
   for (const MultimeterCase& c : cases) {

@@ -1,11 +1,12 @@
 // What follows a solution: diodes, fuses, bulbs, relays, bells and short
 // circuits, on small benches settled as the timer would settle them.
 
+#include "model/behaviour.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "model/behaviour.h"
 #include "model/kinds.h"
 #include "model/netlist.h"
 #include "model/tables.h"
@@ -120,8 +121,8 @@ TEST(Bulb, BrightnessFollowsThePowerUpToTheChosenPicture) {
     double chosen;
     int picture;
   };
-  const Case cases[] = {{1, 8, 8}, {0.25, 8, 2}, {0.2, 8, 1}, {0, 8, 1},
-                        {2, 8, 10}, {1, 10, 10}, {0.5, 7, 3}};
+  const Case cases[] = {{1, 8, 8},  {0.25, 8, 2}, {0.2, 8, 1}, {0, 8, 1},
+                        {2, 8, 10}, {1, 10, 10},  {0.5, 7, 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.power_fraction);
     ElementRecord bulb;
@@ -170,8 +171,8 @@ TEST(Relay, PickUpCurrentIsInclusive) {
     double coil;
     int32_t closed_before, closed_after;
   };
-  const Case cases[] = {{0.1, 0, 1}, {0.0999999, 0, 0}, {-0.1, 0, 1},
-                        {0.0999999, 1, 0}, {0.1, 1, 1}};
+  const Case cases[] = {
+      {0.1, 0, 1}, {0.0999999, 0, 0}, {-0.1, 0, 1}, {0.0999999, 1, 0}, {0.1, 1, 1}};
   for (const Case& c : cases) {
     TestBench t;
     const int r = t.place(KIND_RELAY);

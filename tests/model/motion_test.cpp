@@ -1,9 +1,10 @@
 // The rod on its rails and the turning machines, stepped with a fake clock.
 
+#include "model/motion.h"
+
 #include <gtest/gtest.h>
 
 #include "model/kinds.h"
-#include "model/motion.h"
 
 namespace voltaro {
 namespace {
@@ -12,7 +13,7 @@ TEST(Rod, StepFollowsTheSpeed) {
   struct Case {
     double speed, step;
   };
-  const Case cases[] = {{1.5, 1},  {-1.5, -1}, {100, 20}, {-100, -20},
+  const Case cases[] = {{1.5, 1},      {-1.5, -1}, {100, 20}, {-100, -20},
                         {0.01, 0.005}, {0.04, 1},  {6, 3},    {0, 0}};
   for (const Case& c : cases) EXPECT_EQ(RodStep(c.speed), c.step) << c.speed;
 }

@@ -1,11 +1,12 @@
 // What the instruments show for given results.
 
+#include "model/readings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "model/format.h"
-#include "model/readings.h"
 
 namespace voltaro {
 namespace {
@@ -16,11 +17,25 @@ TEST(Format, GeneralFormatWithFifteenDigits) {
     const char* text;
   };
   const Case cases[] = {
-      {50, "50"},         {0.5, "0.5"},         {0.0001, "0.0001"},   {1.5, "1.5"},
-      {0.00001, "1E-5"},  {4e-8, "4E-8"},       {1e15, "1E15"},       {1.5e20, "1.5E20"},
-      {1e14, "100000000000000"}, {-0.5, "-0.5"}, {0, "0"},            {-0.0, "0"},
-      {INFINITY, "INF"},  {-INFINITY, "-INF"},  {NAN, "NAN"},         {1e-80, "1E-80"},
-      {0.1 + 0.2, "0.3"}, {2.0 / 3, "0.666666666666667"},             {-1e300, "-1E300"},
+      {50, "50"},
+      {0.5, "0.5"},
+      {0.0001, "0.0001"},
+      {1.5, "1.5"},
+      {0.00001, "1E-5"},
+      {4e-8, "4E-8"},
+      {1e15, "1E15"},
+      {1.5e20, "1.5E20"},
+      {1e14, "100000000000000"},
+      {-0.5, "-0.5"},
+      {0, "0"},
+      {-0.0, "0"},
+      {INFINITY, "INF"},
+      {-INFINITY, "-INF"},
+      {NAN, "NAN"},
+      {1e-80, "1E-80"},
+      {0.1 + 0.2, "0.3"},
+      {2.0 / 3, "0.666666666666667"},
+      {-1e300, "-1E300"},
       {123456789012345678.0, "1.23456789012346E17"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatGeneral(c.value, 15), c.text) << c.value;
@@ -43,7 +58,7 @@ TEST(DigitalMeters, OhmmeterSeesItsOwnCellBehindTenOhm) {
     double current;
     const char* text;
   };
-  const Case cases[] = {{0.05, "10"},   {0.1, "0.00"}, {1e-11, "1E10"}, {-0.05, "1E10"},
+  const Case cases[] = {{0.05, "10"},   {0.1, "0.00"},   {1e-11, "1E10"},   {-0.05, "1E10"},
                         {0.001, "990"}, {1e-10, "1E10"}, {0.0003, "3.32E3"}};
   for (const Case& c : cases) {
     ElementRecord m;

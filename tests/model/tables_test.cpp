@@ -1,10 +1,11 @@
 // The bench tables: defaults, compaction on delete, ground-link removal and
 // the look-up of wire ends.
 
+#include "model/tables.h"
+
 #include <gtest/gtest.h>
 
 #include "model/kinds.h"
-#include "model/tables.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
@@ -121,18 +122,17 @@ TEST_P(DeletingRemovesHiddenLinks, OnlyTheDeletedComponentsLinksGo) {
   EXPECT_EQ(t.bench.wires[c.links].state, WIRE_DRAWN);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, DeletingRemovesHiddenLinks,
-    ::testing::Values(HiddenLinkCase{"Rheostat", KIND_SLIDE_RHEOSTAT, 3},
-                      HiddenLinkCase{"Voltmeter", KIND_POINTER_VOLTMETER, 1},
-                      HiddenLinkCase{"Ammeter", KIND_POINTER_AMMETER, 1},
-                      HiddenLinkCase{"DoubleThrow", KIND_SPDT_SWITCH, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, DeletingRemovesHiddenLinks,
+                         ::testing::Values(HiddenLinkCase{"Rheostat", KIND_SLIDE_RHEOSTAT, 3},
+                                           HiddenLinkCase{"Voltmeter", KIND_POINTER_VOLTMETER, 1},
+                                           HiddenLinkCase{"Ammeter", KIND_POINTER_AMMETER, 1},
+                                           HiddenLinkCase{"DoubleThrow", KIND_SPDT_SWITCH, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Tables, GroundLinksAreRemovedWhereverTheyStand) {
   TestBench t;
-  const int states[] = {WIRE_GROUND_LINK, WIRE_DRAWN, WIRE_GROUND_LINK, WIRE_GROUND_LINK,
-                        WIRE_HIDDEN_LINK, WIRE_GROUND_LINK};
+  const int states[] = {WIRE_GROUND_LINK, WIRE_DRAWN,       WIRE_GROUND_LINK,
+                        WIRE_GROUND_LINK, WIRE_HIDDEN_LINK, WIRE_GROUND_LINK};
   for (int i = 0; i < 6; ++i) {
     t.bench.wires[i].state = states[i];
     t.bench.wires[i].wire_id = i + 1;

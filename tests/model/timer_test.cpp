@@ -1,10 +1,11 @@
 // Ticks of the bench timer: warnings, bells, moving apparatus, magnet pulses.
 
+#include "model/timer.h"
+
 #include <gtest/gtest.h>
 
 #include "model/behaviour.h"
 #include "model/kinds.h"
-#include "model/timer.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
