@@ -71,19 +71,19 @@ void DrawElementPicture(PaintContext& c, int slot, int dy);
 void DrawElementOutline(PaintContext& c, int slot);
 
 // Draws each family of components; defined in the files named after them.
-void DrawPlainElement(PaintContext& c, int slot);         // plain.cpp
-void DrawInstrumentElement(PaintContext& c, int slot);    // instruments.cpp
-void DrawPointerMeters(PaintContext& c);                  // instruments.cpp
-void DrawSwitchingElement(PaintContext& c, int slot);     // switches.cpp
-void Draw_ddszkg(PaintContext& c);                        // switches.cpp
-void Draw_dcjdq(PaintContext& c);                         // switches.cpp
-void Draw_hdbzq(PaintContext& c);                         // switches.cpp
-void Draw_xianquan_and_citie(PaintContext& c, int slot);  // induction.cpp
-void Draw_qiege_and_jinshugan(PaintContext& c, int slot); // induction.cpp
-void DrawMachine(PaintContext& c, int slot);              // induction.cpp
-void Draw_zhu_shi_s(PaintContext& c);                     // wires.cpp
-void DrawWires(PaintContext& c);                          // wires.cpp
-void Draw_heihezi(PaintContext& c);                       // wires.cpp
+void DrawPlainElement(PaintContext& c, int slot);          // plain.cpp
+void DrawInstrumentElement(PaintContext& c, int slot);     // instruments.cpp
+void DrawPointerMeters(PaintContext& c);                   // instruments.cpp
+void DrawSwitchingElement(PaintContext& c, int slot);      // switches.cpp
+void Draw_ddszkg(PaintContext& c);                         // switches.cpp
+void Draw_dcjdq(PaintContext& c);                          // switches.cpp
+void Draw_hdbzq(PaintContext& c);                          // switches.cpp
+void Draw_xianquan_and_citie(PaintContext& c, int slot);   // induction.cpp
+void Draw_qiege_and_jinshugan(PaintContext& c, int slot);  // induction.cpp
+void DrawMachine(PaintContext& c, int slot);               // induction.cpp
+void Draw_zhu_shi_s(PaintContext& c);                      // wires.cpp
+void DrawWires(PaintContext& c);                           // wires.cpp
+void Draw_heihezi(PaintContext& c);                        // wires.cpp
 
 // Element pictures (element_pictures.cpp).
 QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics);

@@ -12,23 +12,40 @@ namespace {
 
 std::optional<Pic> ApparatusPicture(int32_t kind) {
   switch (kind) {
-    case KIND_FIXED_RESISTOR: return Pic::Resistor;
-    case KIND_VOLTAGE_SUPPLY: return Pic::VoltageSupply;
-    case KIND_DIGITAL_VOLTMETER: return Pic::DigitalVoltmeter;
-    case KIND_DIGITAL_AMMETER: return Pic::DigitalAmmeter;
-    case KIND_RESISTANCE_WIRE: return Pic::ResistanceWire;
-    case KIND_RESISTANCE_BOX: return Pic::ResistanceBox;
-    case KIND_DRY_CELL: return Pic::DryCell;
-    case KIND_STORAGE_BATTERY: return Pic::StorageBattery;
-    case KIND_BATTERY_SET: return Pic::BatterySet;
-    case KIND_STORAGE_BATTERY_SET: return Pic::StorageBatterySet;
-    case KIND_9V_BATTERY: return Pic::NineVoltBattery;
-    case KIND_DIGITAL_OHMMETER: return Pic::DigitalOhmmeter;
-    case KIND_SIGNAL_LIGHT: return Pic::SignalLight;
-    case KIND_BELL: return Pic::Bell;
-    case KIND_DIODE: return Pic::Diode;
-    case KIND_STRAIGHT_LEAD: return Pic::StraightLead;
-    default: return std::nullopt;
+    case KIND_FIXED_RESISTOR:
+      return Pic::Resistor;
+    case KIND_VOLTAGE_SUPPLY:
+      return Pic::VoltageSupply;
+    case KIND_DIGITAL_VOLTMETER:
+      return Pic::DigitalVoltmeter;
+    case KIND_DIGITAL_AMMETER:
+      return Pic::DigitalAmmeter;
+    case KIND_RESISTANCE_WIRE:
+      return Pic::ResistanceWire;
+    case KIND_RESISTANCE_BOX:
+      return Pic::ResistanceBox;
+    case KIND_DRY_CELL:
+      return Pic::DryCell;
+    case KIND_STORAGE_BATTERY:
+      return Pic::StorageBattery;
+    case KIND_BATTERY_SET:
+      return Pic::BatterySet;
+    case KIND_STORAGE_BATTERY_SET:
+      return Pic::StorageBatterySet;
+    case KIND_9V_BATTERY:
+      return Pic::NineVoltBattery;
+    case KIND_DIGITAL_OHMMETER:
+      return Pic::DigitalOhmmeter;
+    case KIND_SIGNAL_LIGHT:
+      return Pic::SignalLight;
+    case KIND_BELL:
+      return Pic::Bell;
+    case KIND_DIODE:
+      return Pic::Diode;
+    case KIND_STRAIGHT_LEAD:
+      return Pic::StraightLead;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -74,9 +91,15 @@ bool Symbol(QPainter& p, int32_t kind, int cx, int cy) {
       Line(p, cx - 23, cy, cx - 40, cy);
       Line(p, cx + 23, cy, cx + 40, cy);
       return true;
-    case KIND_VOLTAGE_SUPPLY: CellSymbol(p, cx, cy, 30); return true;
-    case KIND_DRY_CELL: CellSymbol(p, cx, cy, 45); return true;
-    case KIND_9V_BATTERY: CellSymbol(p, cx, cy, 18); return true;
+    case KIND_VOLTAGE_SUPPLY:
+      CellSymbol(p, cx, cy, 30);
+      return true;
+    case KIND_DRY_CELL:
+      CellSymbol(p, cx, cy, 45);
+      return true;
+    case KIND_9V_BATTERY:
+      CellSymbol(p, cx, cy, 18);
+      return true;
     case KIND_STORAGE_BATTERY:
       Line(p, cx + 3, cy - 13, cx + 3, cy + 7);
       Pen(p, Qt::black, 4);
@@ -85,10 +108,14 @@ bool Symbol(QPainter& p, int32_t kind, int cx, int cy) {
       Line(p, cx + 3, cy - 3, cx + 20, cy - 3);
       Line(p, cx - 3, cy - 3, cx - 20, cy - 3);
       return true;
-    case KIND_BATTERY_SET: BatterySetSymbol(p, cx, cy, 50); return true;
-    case KIND_STORAGE_BATTERY_SET: BatterySetSymbol(p, cx, cy, 40); return true;
+    case KIND_BATTERY_SET:
+      BatterySetSymbol(p, cx, cy, 50);
+      return true;
+    case KIND_STORAGE_BATTERY_SET:
+      BatterySetSymbol(p, cx, cy, 40);
+      return true;
     case KIND_RESISTANCE_WIRE: {
-      const QPoint zigzag[] = {{cx - 23, cy}, {cx - 16, cy - 8}, {cx - 9, cy + 8},
+      const QPoint zigzag[] = {{cx - 23, cy},     {cx - 16, cy - 8}, {cx - 9, cy + 8},
                                {cx - 2, cy - 8},  {cx + 5, cy + 8},  {cx + 12, cy - 8},
                                {cx + 16, cy + 8}, {cx + 22, cy}};
       p.drawPolyline(zigzag, 8);
@@ -101,8 +128,12 @@ bool Symbol(QPainter& p, int32_t kind, int cx, int cy) {
       Line(p, cx, cy - 22, cx, cy - 35);
       Line(p, cx, cy + 22, cx, cy + 35);
       return true;
-    case KIND_BULB: LampSymbol(p, cx, cy, 28); return true;
-    case KIND_SIGNAL_LIGHT: LampSymbol(p, cx, cy, 30); return true;
+    case KIND_BULB:
+      LampSymbol(p, cx, cy, 28);
+      return true;
+    case KIND_SIGNAL_LIGHT:
+      LampSymbol(p, cx, cy, 30);
+      return true;
     case KIND_BELL:
       Line(p, cx - 10, cy, cx - 10, cy - 7);
       Line(p, cx + 10, cy, cx + 10, cy - 7);
@@ -214,10 +245,14 @@ QImage TurnForPose(const QImage& picture, int32_t kind, int32_t pose) {
     return pose == 3 ? picture.mirrored(true, false) : picture;
   }
   switch (pose) {
-    case 3: return TurnCounterClockwise(picture);
-    case 5: return TurnCounterClockwise(TurnCounterClockwise(picture));
-    case 7: return TurnClockwise(picture);
-    default: return picture;
+    case 3:
+      return TurnCounterClockwise(picture);
+    case 5:
+      return TurnCounterClockwise(TurnCounterClockwise(picture));
+    case 7:
+      return TurnClockwise(picture);
+    default:
+      return picture;
   }
 }
 

@@ -21,7 +21,9 @@ struct PointF {
   QPoint px() const { return {Trunc(x), Trunc(y)}; }
 };
 
-void Segment(QPainter& p, PointF a, PointF b) { p.drawLine(a.px(), b.px()); }
+void Segment(QPainter& p, PointF a, PointF b) {
+  p.drawLine(a.px(), b.px());
+}
 
 void Polyline(QPainter& p, std::initializer_list<PointF> points) {
   const PointF* prev = nullptr;
@@ -174,9 +176,8 @@ void DrawMachine(PaintContext& c, int slot) {
   half(-1, QColor(50, 50, 180), QColor(170, 170, 250));
 
   if (e.show_params == 1 && e.kind != KIND_DC_MOTOR) {
-    const double emf = e.kind == KIND_AC_GENERATOR
-                           ? e.emf
-                           : std::sin(t - PI / 2) * e.param2 * e.param3 * 0.1;
+    const double emf =
+        e.kind == KIND_AC_GENERATOR ? e.emf : std::sin(t - PI / 2) * e.param2 * e.param3 * 0.1;
     double peak = std::fabs(e.param2 * e.param3 * 0.1);
     if (peak < 1e-8) peak = 1e-8;
     const PointF v = PointF{31.9, -39.15} * (emf / peak);

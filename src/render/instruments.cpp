@@ -19,8 +19,7 @@ const QColor NEEDLE_RED(255, 0, 0);
 void Needle(QPainter& p, int x, int y, double degrees) {
   Pen(p, NEEDLE_RED);
   const double a = degrees * DEGREE;
-  Line(p, x - 1, y + 16, Trunc(x - 1 + 60 * std::cos(a)),
-       Trunc(y + 16 - 60 * std::sin(a)));
+  Line(p, x - 1, y + 16, Trunc(x - 1 + 60 * std::cos(a)), Trunc(y + 16 - 60 * std::sin(a)));
 }
 
 void SymbolLetter(PaintContext& c, int x, int y, const QString& letter) {
@@ -138,8 +137,8 @@ void Multimeter(PaintContext& c, int slot) {
   // above y - 28 shows.
   const double a = MultimeterNeedleAngle(e) * DEGREE;
   Pen(p, NEEDLE_RED);
-  Line(p, x - 12 + Trunc(60 / std::tan(a)), y - 28,
-       x - 12 + Trunc(180 * std::cos(a)), y + 32 - Trunc(180 * std::sin(a)));
+  Line(p, x - 12 + Trunc(60 / std::tan(a)), y - 28, x - 12 + Trunc(180 * std::cos(a)),
+       y + 32 - Trunc(180 * std::sin(a)));
   DrawElementOutline(c, slot);
 }
 
@@ -147,9 +146,15 @@ void Multimeter(PaintContext& c, int slot) {
 
 void DrawInstrumentElement(PaintContext& c, int slot) {
   switch (c.bench.elements[slot].kind) {
-    case KIND_GALVANOMETER: Galvanometer(c, slot); break;
-    case KIND_MULTIMETER: Multimeter(c, slot); break;
-    default: DigitalMeter(c, slot); break;
+    case KIND_GALVANOMETER:
+      Galvanometer(c, slot);
+      break;
+    case KIND_MULTIMETER:
+      Multimeter(c, slot);
+      break;
+    default:
+      DigitalMeter(c, slot);
+      break;
   }
 }
 

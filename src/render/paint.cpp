@@ -20,7 +20,9 @@ QFont BenchFont(int pixels, bool bold) {
 
 }  // namespace
 
-QColor BenchColor(int32_t v) { return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff); }
+QColor BenchColor(int32_t v) {
+  return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
+}
 
 // The text styles are made once and kept for the run (never destroyed, as
 // they would outlive the application's font cache); the painter then finds
@@ -37,7 +39,9 @@ const QFont& SymbolFont() {
   static const QFont* font = new QFont(BenchFont(24, false));
   return *font;
 }
-const QFont& ArrowLabelFont() { return CaptionFont(); }
+const QFont& ArrowLabelFont() {
+  return CaptionFont();
+}
 
 void TextAt(QPainter& p, int x, int y, const QString& text) {
   p.drawText(x, y + QFontMetrics(p.font()).ascent(), text);
@@ -78,7 +82,9 @@ void Pen(QPainter& p, const QColor& color, int width, Qt::PenStyle style) {
   p.setPen(pen);
 }
 
-void Line(QPainter& p, int x1, int y1, int x2, int y2) { p.drawLine(x1, y1, x2, y2); }
+void Line(QPainter& p, int x1, int y1, int x2, int y2) {
+  p.drawLine(x1, y1, x2, y2);
+}
 
 void Frame(QPainter& p, int x1, int y1, int x2, int y2) {
   p.setBrush(Qt::NoBrush);
@@ -99,7 +105,8 @@ void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2) {
   const QPen pen = c.p.pen();
   const QBrush brush = c.p.brush();
   const int64_t fill = brush.style() == Qt::NoBrush ? -1 : int64_t{brush.color().rgba()};
-  const int64_t stroke = pen.width() * 65536 + pen.style() * 1024 + pen.capStyle() + pen.joinStyle();
+  const int64_t stroke =
+      pen.width() * 65536 + pen.style() * 1024 + pen.capStyle() + pen.joinStyle();
   const Stamps::Key key{3, x2 - x1, y2 - y1, pen.color().rgba(), stroke, fill};
   const int reach = std::max(x2 - x1, y2 - y1) + pen.width() + 1;
   c.stamps.draw(c.p, key, x1, y1, reach, [&](QPainter& p, int ox, int oy) {

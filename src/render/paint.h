@@ -56,8 +56,7 @@ class Stamps {
   template <class Draw>
   void draw(QPainter& p, const Key& key, int x, int y, int reach, Draw draw) {
     const QPaintDevice* device = p.device();
-    if (x < reach || y < reach || x + reach >= device->width() ||
-        y + reach >= device->height()) {
+    if (x < reach || y < reach || x + reach >= device->width() || y + reach >= device->height()) {
       draw(p, x, y);
       return;
     }

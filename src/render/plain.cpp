@@ -54,8 +54,12 @@ void DrawPlainElement(PaintContext& c, int slot) {
       case KIND_9V_BATTERY:
         SourceCaption(c, e, left, top);
         break;
-      case KIND_BATTERY_SET: BatterySetCaption(c, e, left, top, 1.5); break;
-      case KIND_STORAGE_BATTERY_SET: BatterySetCaption(c, e, left, top, 2); break;
+      case KIND_BATTERY_SET:
+        BatterySetCaption(c, e, left, top, 1.5);
+        break;
+      case KIND_STORAGE_BATTERY_SET:
+        BatterySetCaption(c, e, left, top, 2);
+        break;
       case KIND_RESISTANCE_WIRE:
         Captions(c, left, top - 45,
                  {CaptionLine("resistance rate:", e.param1, ""),

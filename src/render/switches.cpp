@@ -75,8 +75,13 @@ QImage StatePicture(PaintContext& c, const ElementRecord& e) {
 template <class Compose>
 const QImage& TurnedStatePicture(PaintContext& c, const ElementRecord& e, int32_t state,
                                  Compose compose) {
-  const StatePictureKey key{e.kind, state, e.pose, c.circuit_view() ? 1 : 0,
-                            e.half_size[1].dx, e.half_size[1].dy, e.term_a_offset[0].dx,
+  const StatePictureKey key{e.kind,
+                            state,
+                            e.pose,
+                            c.circuit_view() ? 1 : 0,
+                            e.half_size[1].dx,
+                            e.half_size[1].dy,
+                            e.term_a_offset[0].dx,
                             e.term_b_offset[0].dx};
   auto it = c.state_pictures.find(key);
   if (it == c.state_pictures.end()) {
@@ -112,7 +117,8 @@ void Bulb(PaintContext& c, int slot) {
                   c.element_pictures[slot]);
   }
   if (e.show_params == 1) {
-    const QString volts = QString::fromStdString(FormatGeneral(std::sqrt(e.resistance * e.param1), 4));
+    const QString volts =
+        QString::fromStdString(FormatGeneral(std::sqrt(e.resistance * e.param1), 4));
     Captions(c, e.x - h.dx, e.y - h.dy - 45,
              {"rated voltage:" + volts + "volt", CaptionLine("rated capacity", e.param1, "W"),
               CaptionLine("max current", e.max_current, "A")});
@@ -149,10 +155,16 @@ void LightOrBell(PaintContext& c, int slot) {
 
 void DrawSwitchingElement(PaintContext& c, int slot) {
   switch (c.bench.elements[slot].kind) {
-    case KIND_BULB: Bulb(c, slot); break;
+    case KIND_BULB:
+      Bulb(c, slot);
+      break;
     case KIND_SPST_SWITCH:
-    case KIND_FUSE: SwitchOrFuse(c, slot); break;
-    default: LightOrBell(c, slot); break;
+    case KIND_FUSE:
+      SwitchOrFuse(c, slot);
+      break;
+    default:
+      LightOrBell(c, slot);
+      break;
   }
 }
 

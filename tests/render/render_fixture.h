@@ -35,6 +35,8 @@ struct RenderBench : TestBench {
   void draw() { renderer.Draw_obj(); }
 };
 
-inline bool IsRed(const QColor& c) { return c.red() == 255 && c.green() == 0 && c.blue() == 0; }
+inline bool IsRed(const QColor& c) {
+  return c.red() == 255 && c.green() == 0 && c.blue() == 0;
+}
 
 }  // namespace voltaro::testing

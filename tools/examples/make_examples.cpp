@@ -103,10 +103,10 @@ void OhmsLaw(Layout& l) {
   l.wire(l.A(res), l.A(cell), {{120, 600}});
   l.wire(v.node_mid, l.B(res), {{566, 550}, {595, 550}});  // 3 V terminal
   l.wire(v.node_common, l.A(res));
-  l.note(40, 30, {"Ohm's law",
-                  "Move the slider of the rheostat and read the ammeter and the voltmeter.",
-                  "Voltage divided by current stays the same: the resistor has 10 ohm.",
-                  "Try other resistances in the resistor's Properties dialog."});
+  l.note(40, 30,
+         {"Ohm's law", "Move the slider of the rheostat and read the ammeter and the voltmeter.",
+          "Voltage divided by current stays the same: the resistor has 10 ohm.",
+          "Try other resistances in the resistor's Properties dialog."});
 }
 
 // Two bulbs in series and two in parallel on equal supplies. Each supply
@@ -140,10 +140,11 @@ void SeriesParallel(Layout& l) {
   l.wire(l.B(s2), l.A(b4), {{433, 615}, {600, 615}, {600, 440}, {480, 440}, {480, 508}});
   l.wire(l.B(b3), l.A(s2), {l.bulb_foot(b3), {325, 590}, {385, 590}});
   l.wire(l.B(b4), l.A(s2), {l.bulb_foot(b4), {545, 590}, {385, 590}});
-  l.note(40, 30, {"Bulbs in series and in parallel",
-                  "All four bulbs are rated 2.5 V, 0.75 W and both supplies give 2.5 V.",
-                  "In series (top) each bulb has half the voltage and glows dimly;",
-                  "in parallel (bottom) each has the full voltage and glows brightly."});
+  l.note(40, 30,
+         {"Bulbs in series and in parallel",
+          "All four bulbs are rated 2.5 V, 0.75 W and both supplies give 2.5 V.",
+          "In series (top) each bulb has half the voltage and glows dimly;",
+          "in parallel (bottom) each has the full voltage and glows brightly."});
 }
 
 // A cell's internal resistance: read the terminal voltage at two currents.
@@ -170,10 +171,11 @@ void InternalResistance(Layout& l) {
   l.wire(l.A(sw), l.A(src), {{120, 320}, {120, 560}});
   l.wire(v.node_mid, l.B(src), {{260, 515}, {303, 515}});  // 3 V terminal
   l.wire(v.node_common, l.A(src));
-  l.note(40, 30, {"Measuring a cell's internal resistance",
-                  "The voltmeter reads the voltage at the cell's terminals.",
-                  "Change the current with the rheostat: the terminal voltage drops by I x r.",
-                  "Two readings give r = (U1 - U2) / (I2 - I1). This cell has 1.5 V and r = 0.5 ohm."});
+  l.note(40, 30,
+         {"Measuring a cell's internal resistance",
+          "The voltmeter reads the voltage at the cell's terminals.",
+          "Change the current with the rheostat: the terminal voltage drops by I x r.",
+          "Two readings give r = (U1 - U2) / (I2 - I1). This cell has 1.5 V and r = 0.5 ohm."});
 }
 
 // A Wheatstone bridge in balance: the galvanometer stays at zero. The two
@@ -200,10 +202,11 @@ void Wheatstone(Layout& l) {
   l.wire(l.A(cell), l.A(r3), {{303, 640}});
   l.wire(l.A(g), l.B(r1), {{443, 380}, {375, 380}});
   l.wire(l.B(g), l.A(r4), {{513, 400}, {583, 400}});
-  l.note(40, 30, {"Wheatstone bridge",
-                  "R1 : R2 = R3 : R4 (100 : 200 = 50 : 100), so the bridge is in balance",
-                  "and the galvanometer shows no current. Change one resistance and",
-                  "watch the needle swing."});
+  l.note(
+      40, 30,
+      {"Wheatstone bridge", "R1 : R2 = R3 : R4 (100 : 200 = 50 : 100), so the bridge is in balance",
+       "and the galvanometer shows no current. Change one resistance and",
+       "watch the needle swing."});
 }
 
 // A relay: a small control circuit switches the bell's circuit. The control
@@ -226,9 +229,10 @@ void RelayBell(Layout& l) {
   l.wire(r.node_contact_b, l.A(set), {{620, 482}, {620, 560}});
   l.wire(r.node_contact_a, l.A(bell), {{590, 468}, {590, 310}, {682, 310}});
   l.wire(l.B(bell), l.B(set), {{716, 310}, {900, 310}, {900, 560}});
-  l.note(40, 30, {"An electromagnetic relay rings a bell",
-                  "Close the switch at the bottom: the small current through the coil",
-                  "pulls the contact closed, and the battery on the right rings the bell."});
+  l.note(40, 30,
+         {"An electromagnetic relay rings a bell",
+          "Close the switch at the bottom: the small current through the coil",
+          "pulls the contact closed, and the battery on the right rings the bell."});
 }
 
 // A fuse protects the circuit: closing the switch shorts the bulb. The bulb
@@ -251,10 +255,10 @@ void FuseShort(Layout& l) {
   l.wire(l.A(sw), l.B(fuse), {{359, 485}});
   l.wire(l.B(sw), l.B(lead));
   l.wire(l.A(lead), l.A(set), {{120, 620}});
-  l.note(40, 30, {"A fuse against a short circuit",
-                  "The bulb draws 0.6 A through the 1 A fuse.",
-                  "Close the switch: the lead shorts the bulb, the current jumps",
-                  "and the fuse blows. \"Repair components\" mends it."});
+  l.note(40, 30,
+         {"A fuse against a short circuit", "The bulb draws 0.6 A through the 1 A fuse.",
+          "Close the switch: the lead shorts the bulb, the current jumps",
+          "and the fuse blows. \"Repair components\" mends it."});
 }
 
 // A diode conducts one way only. In the bottom circuit the same diode is
@@ -272,12 +276,13 @@ void DiodeBothWays(Layout& l) {
     // Turned round, the diode's terminal B faces the cell.
     l.wire(l.B(cell), row == 0 ? l.A(diode) : l.B(diode));
     l.wire(row == 0 ? l.B(diode) : l.A(diode), l.A(bulb), {{615, y}, l.bulb_side(bulb)});
-    l.wire(l.B(bulb), l.A(cell), {l.bulb_foot(bulb), {665, y}, {760, y}, {760, y + 100},
-                                  {110, y + 100}, {110, y}});
+    l.wire(l.B(bulb), l.A(cell),
+           {l.bulb_foot(bulb), {665, y}, {760, y}, {760, y + 100}, {110, y + 100}, {110, y}});
   }
-  l.note(40, 30, {"A diode conducts in one direction only",
-                  "Top: the diode points with the current and the bulb lights.",
-                  "Bottom: the same diode turned round blocks the current."});
+  l.note(40, 30,
+         {"A diode conducts in one direction only",
+          "Top: the diode points with the current and the bulb lights.",
+          "Bottom: the same diode turned round blocks the current."});
 }
 
 // A black box hides a network of resistors; only two leads come out.
@@ -308,10 +313,11 @@ void BlackBoxNetwork(Layout& l) {
   box.height = 180;
   box.color = 0x404040;
   box.password = "physics";
-  l.note(40, 30, {"What is inside the black box?",
-                  "The ohmmeter reads the resistance between the two leads.",
-                  "Guess the network inside, then open the box (right-click it;",
-                  "ask your teacher for the password) and check."});
+  l.note(
+      40, 30,
+      {"What is inside the black box?", "The ohmmeter reads the resistance between the two leads.",
+       "Guess the network inside, then open the box (right-click it;",
+       "ask your teacher for the password) and check."});
 }
 
 // Coil and magnet: push the magnet in and pull it out, watch the galvanometer.
@@ -320,10 +326,10 @@ void CoilAndMagnet(Layout& l) {
   const int g = l.put(KIND_GALVANOMETER, 620, 420);
   l.wire(l.A(coil), l.A(g), {{420, 428}, {420, 520}, {583, 520}});
   l.wire(l.B(coil), l.B(g), {{380, 481}, {380, 560}, {653, 560}});
-  l.note(40, 30, {"Electromagnetic induction",
-                  "Drag the magnet down into the coil and up again.",
-                  "The galvanometer kicks while the magnet moves, one way in, the other way out,",
-                  "and rests when the magnet stands still."});
+  l.note(40, 30,
+         {"Electromagnetic induction", "Drag the magnet down into the coil and up again.",
+          "The galvanometer kicks while the magnet moves, one way in, the other way out,",
+          "and rests when the magnet stands still."});
 }
 
 // A rod sliding on rails across a magnetic field.
@@ -335,9 +341,10 @@ void CuttingRod(Layout& l) {
   const int am = l.put(KIND_DIGITAL_AMMETER, 760, 420);
   l.wire(l.A(rod), l.B(am), {{820, 340}, {820, 520}, {777, 520}});
   l.wire(l.B(rod), l.A(am), {{700, 419}, {700, 500}, {743, 500}});
-  l.note(40, 30, {"A rod cutting magnetic lines of force",
-                  "The rod moves at 2 m/s through a 0.5 T field: the induced current",
-                  "flows through the ammeter and the field pushes back on the rod."});
+  l.note(40, 30,
+         {"A rod cutting magnetic lines of force",
+          "The rod moves at 2 m/s through a 0.5 T field: the induced current",
+          "flows through the ammeter and the field pushes back on the rod."});
 }
 
 // A generator lights a bulb, or a battery set turns the motor through a
