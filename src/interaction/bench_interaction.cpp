@@ -154,9 +154,9 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
   } else if (button == RIGHT_BUTTON) {
     if (find_obj_to_move(x, y) != 0) redraw();
     if (wire_in_progress) {
-      // The record taken when the wire was started stays free.
+      // The wire being drawn is dropped; the wire table never held it.
       wire_in_progress = false;
-      bench_.wires[CountWires(bench_)].point_count = 0;
+      drawing_.point_count = 0;
     }
     pending_kind = 0;
     ui_.reset_components_box();

@@ -108,6 +108,8 @@ class BenchInteraction {
   void redraw();
   void after_analysis_view();
 
+  // The wire being drawn, until it is finished.
+  WireRecord drawing_;
   Bench& bench_;
   BenchRenderer& renderer_;
   UiPort& ui_;

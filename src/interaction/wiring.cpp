@@ -41,29 +41,26 @@ int BenchInteraction::do_creat_dianxian(int x, int y) {
     selected_index = free;
     const int32_t terminal = terminal_at(x, y);
     if (terminal == 0) return 0;
-    WireRecord& w = bench_.wires[free];
-    w = WireRecord{};
-    w.node_a = terminal;
+    drawing_ = WireRecord{};
+    drawing_.node_a = terminal;
     do_found_lian1(x, y);
     return 1;
   }
-  WireRecord& w = bench_.wires[CountWires(bench_)];
   const int32_t terminal = terminal_at(x, y);
   if (terminal != 0) {
-    w.node_b = terminal;
+    drawing_.node_b = terminal;
     // A wire cannot end where it started; drawing goes on.
-    if (terminal == w.node_a) return 1;
+    if (terminal == drawing_.node_a) return 1;
     do_found_lian2();
     return 2;
   }
-  if (w.point_count >= WIRE_POINTS - 1) {
+  if (drawing_.point_count >= WIRE_POINTS - 1) {
     // The hundredth bend drops the wire.
-    w.point_count = 0;
-    w.state = WIRE_FREE;
+    drawing_.point_count = 0;
     wire_in_progress = false;
     return 0;
   }
-  w.points[w.point_count++] = {x, y};
+  drawing_.points[drawing_.point_count++] = {x, y};
   xor_dot(x, y);
   wire_anchor = last_mouse = {x, y};
   return 1;
@@ -76,11 +73,21 @@ void BenchInteraction::do_found_lian1(int x, int y) {
 }
 
 void BenchInteraction::do_found_lian2() {
-  WireRecord& w = bench_.wires[CountWires(bench_)];
+  // The wire being drawn is kept here, not in the table, until it is
+  // finished: commands run meanwhile (Delete, Paste, an analysis adding its
+  // ground links) change the wire table and would otherwise overwrite it.
+  wire_in_progress = false;
+  const int slot = CountWires(bench_);
+  if (slot >= WIRE_SLOTS) {
+    ui_.status_message("The bench is full: no room for more wires");
+    return;
+  }
+  if (!IsTerminal(bench_, drawing_.node_a)) return;  // its start was deleted meanwhile
+  WireRecord& w = bench_.wires[slot];
+  w = drawing_;
   w.wire_id = bench_.take_id();
   w.state = WIRE_DRAWN;
   w.color = wire_color;
-  wire_in_progress = false;
 }
 
 int BenchInteraction::wire_under(int x, int y, bool right_release) const {

@@ -1,5 +1,7 @@
 // The bench driven with presses, moves and releases at bench coordinates.
 
+#include <functional>
+
 #include "document/clipboard.h"
 #include "fakes.h"
 #include "model/analysis.h"
@@ -50,9 +52,11 @@ TEST(Wiring, EarlierTableWinsWhenTwoTerminalsAreNear) {
   MouseBench t;
   t.place(KIND_SPDT_SWITCH, 300, 300);                   // terminal 1 at (252, 309)
   const int r = t.place(KIND_FIXED_RESISTOR, 290, 310);  // terminal A at (253, 310)
-  t.press(252, 309);
+  t.click(252, 309);
   ASSERT_TRUE(t.mouse.wire_in_progress);
-  EXPECT_EQ(t.bench.wires[CountWires(t.bench)].node_a, t.a(r));
+  t.click(325, 310);                  // terminal B of the resistor finishes the wire
+  ASSERT_EQ(CountWires(t.bench), 2);  // the switch's hidden link, then the wire
+  EXPECT_EQ(t.bench.wires[1].node_a, t.a(r));
 }
 
 TEST(Wiring, AWireStartsBendsAndFinishesAndIsAnalysedAtTheNextTick) {
@@ -73,6 +77,55 @@ TEST(Wiring, AWireStartsBendsAndFinishesAndIsAnalysedAtTheNextTick) {
   EXPECT_EQ(w.points[0], (Point{163, 400}));
   EXPECT_EQ(w.color, 8404992);
   EXPECT_EQ(t.bench.analysis_pending, 1);
+}
+
+TEST(Wiring, CommandsRunWhileDrawingDoNotSpoilTheWire) {
+  // Delete, Paste and every analysis change the wire table while a wire is
+  // half drawn; the finished wire must still join the two terminals pressed.
+  struct Case {
+    const char* name;
+    std::function<void(MouseBench&)> meanwhile;
+  };
+  const Case cases[] = {
+      {"analysis with ground links", [](MouseBench& t) { doing(t.bench); }},
+      {"delete of a wired component",
+       [](MouseBench& t) {
+         t.mouse.selected_kind = KIND_FIXED_RESISTOR;
+         t.mouse.selected_index = 2;
+         t.mouse.Delete();
+       }},
+      {"paste of a switch with its hidden link",
+       [](MouseBench& t) {
+         t.mouse.selected_kind = KIND_SPDT_SWITCH;
+         t.mouse.selected_index = 0;
+         t.mouse.Copy();
+         t.mouse.Paste();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MouseBench t;
+    const int a = t.place(KIND_FIXED_RESISTOR, 200, 200);
+    const int b = t.place(KIND_FIXED_RESISTOR, 500, 400);
+    const int gone = t.place(KIND_FIXED_RESISTOR, 800, 600);
+    t.place(KIND_SPDT_SWITCH, 800, 200);
+    t.wire(t.a(gone), t.b(gone));
+    const int32_t start = t.a(a), end = t.a(b);
+    t.click(163, 200);  // terminal A of a
+    t.click(163, 400);  // a bend
+    c.meanwhile(t);
+    t.click(465, 400);  // terminal A of b
+    EXPECT_FALSE(t.mouse.wire_in_progress);
+    bool found = false;
+    for (int w = 0; w < CountWires(t.bench); ++w) {
+      const WireRecord& wire = t.bench.wires[w];
+      if (wire.state != WIRE_DRAWN || wire.node_b != end) continue;
+      found = true;
+      EXPECT_EQ(wire.node_a, start);
+      EXPECT_EQ(wire.point_count, 1);
+    }
+    EXPECT_TRUE(found);
+  }
 }
 
 TEST(Wiring, RightPressAbandonsTheWire) {
