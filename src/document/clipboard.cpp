@@ -2,8 +2,10 @@
 
 #include "document/gbk.h"
 #include "document/lines.h"
+#include "document/note_lines.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
+#include "model/placement.h"
 #include "model/tables.h"
 
 namespace voltaro {
@@ -142,57 +144,8 @@ void ReadRelay(LineReader& in, RelayRecord& r) {
   r.pickup_current = in.real();
 }
 
-void WriteNote(LineWriter& out, const NoteRecord& n) {
-  for (int32_t v : {n.in_use, n.x, n.y, n.width, n.height, int32_t{n.font_charset}, n.font_color,
-                    n.font_height, int32_t{n.font_pitch}, n.font_size}) {
-    out.integer(v);
-  }
-  for (uint8_t bit : {FONT_BOLD, FONT_ITALIC, FONT_UNDERLINE, FONT_STRIKE_OUT}) {
-    out.flag((n.font_style & bit) != 0);
-  }
-  out.text(n.font_name);
-  out.integer(static_cast<int32_t>(n.lines.size()));
-  for (const std::string& line : n.lines) out.text(line);
-}
-
-void ReadNote(LineReader& in, NoteRecord& n) {
-  n.in_use = in.integer();
-  n.x = in.integer();
-  n.y = in.integer();
-  n.width = in.integer();
-  n.height = in.integer();
-  n.font_charset = static_cast<uint8_t>(in.integer());
-  n.font_color = in.integer();
-  n.font_height = in.integer();
-  n.font_pitch = static_cast<int8_t>(in.integer());
-  n.font_size = in.integer();
-  n.font_style = 0;
-  for (uint8_t bit : {FONT_BOLD, FONT_ITALIC, FONT_UNDERLINE, FONT_STRIKE_OUT}) {
-    if (in.flag()) n.font_style |= bit;
-  }
-  n.font_name = in.text();
-  const int32_t count = in.integer();
-  if (count < 0) in.fail();
-  n.lines.clear();
-  for (int32_t i = 0; i < count && !in.failed(); ++i) {
-    std::string line = in.text();
-    if (!in.failed()) n.lines.push_back(std::move(line));
-  }
-}
-
 // --- Paste, one family at a time. Each reads the whole text into a copy of
 // the slot it will fill before it changes anything.
-
-// A hidden link joining two nodes inside a pasted component, in the first
-// free wire slot; the caller has checked there is room.
-void AddHiddenLink(Bench& bench, int32_t node_a, int32_t node_b) {
-  WireRecord& w = bench.wires[CountWires(bench)];
-  w = WireRecord{};
-  w.state = WIRE_HIDDEN_LINK;
-  w.node_a = node_a;
-  w.node_b = node_b;
-  w.wire_id = bench.take_id();
-}
 
 bool RoomForLinks(const Bench& bench) {
   return CountWires(bench) <= PASTE_LIMIT_FIRST_LINK;
@@ -224,9 +177,7 @@ PasteResult PasteElement(Bench& bench, LineReader& in, int32_t kind, Point at,
   // A pasted component is on the bench whatever the text says: a record
   // marked free would be invisible yet take part in nothing.
   if (e.pose < 1 || e.pose > POSE_ENTRIES) e.pose = 1;
-  e.node_a = bench.take_id();
-  e.node_b = bench.take_id();
-  e.branch_id = bench.take_id();
+  TakeFreshIds(bench, e);
   bench.elements[slot] = std::move(e);
   if (holder) holder->give(slot);
   return Added(bench, slot);
@@ -242,22 +193,7 @@ PasteResult PasteRheostat(Bench& bench, LineReader& in, Point at) {
   r.in_use = 1;  // its hidden links need an owner on the bench
   r.x = at.x;
   r.y = at.y;
-  r.node_bar_a = bench.take_id();
-  r.node_bar_a_in = bench.take_id();
-  r.branch_id[0] = bench.take_id();
-  r.node_bar_b_in = bench.take_id();
-  r.node_bar_b = bench.take_id();
-  r.branch_id[1] = bench.take_id();
-  r.node_coil_a = bench.take_id();
-  r.node_coil_a_in = bench.take_id();
-  r.branch_id[2] = bench.take_id();
-  r.node_slider = bench.take_id();
-  r.node_coil_b = bench.take_id();
-  r.branch_id[3] = bench.take_id();
-  // The slider joins the metal bar and the coil tap in one point.
-  AddHiddenLink(bench, r.node_bar_a_in, r.node_slider);
-  AddHiddenLink(bench, r.node_bar_b_in, r.node_slider);
-  AddHiddenLink(bench, r.node_coil_a_in, r.node_slider);
+  TakeFreshIds(bench, r);
   bench.rheostats[slot] = std::move(r);
   return Added(bench, slot);
 }
@@ -273,14 +209,7 @@ PasteResult PasteMeter(Bench& bench, std::array<DualMeterRecord, METER_SLOTS>& m
   m.in_use = 1;  // its hidden links need an owner on the bench
   m.x = at.x;
   m.y = at.y;
-  m.node_common = bench.take_id();
-  m.node_common_in = bench.take_id();
-  m.branch_id_1 = bench.take_id();
-  m.node_mid = bench.take_id();
-  m.node_high = bench.take_id();
-  m.branch_id_2 = bench.take_id();
-  // The low-range section ends on the middle terminal.
-  AddHiddenLink(bench, m.node_common_in, m.node_mid);
+  TakeFreshIds(bench, m);
   meters[slot] = std::move(m);
   return Added(bench, slot);
 }
@@ -295,14 +224,7 @@ PasteResult PasteSwitch(Bench& bench, LineReader& in, Point at) {
   s.in_use = 1;  // its hidden links need an owner on the bench
   s.x = at.x;
   s.y = at.y;
-  s.node_t1 = bench.take_id();
-  s.node_common = bench.take_id();
-  s.branch_id_1 = bench.take_id();
-  s.node_common_in = bench.take_id();
-  s.node_t2 = bench.take_id();
-  s.branch_id_2 = bench.take_id();
-  // The blade's pivot is one point with the common terminal.
-  AddHiddenLink(bench, s.node_common, s.node_common_in);
+  TakeFreshIds(bench, s);
   bench.spdts[slot] = std::move(s);
   return Added(bench, slot);
 }
@@ -316,12 +238,7 @@ PasteResult PasteRelay(Bench& bench, LineReader& in, Point at) {
   r.in_use = 1;  // on the bench, whatever the text says
   r.x = at.x;
   r.y = at.y;
-  r.node_coil_a = bench.take_id();
-  r.node_coil_b = bench.take_id();
-  r.coil_branch_id = bench.take_id();
-  r.node_contact_a = bench.take_id();
-  r.node_contact_b = bench.take_id();
-  r.contact_branch_id = bench.take_id();
+  TakeFreshIds(bench, r);
   bench.relays[slot] = std::move(r);
   return Added(bench, slot);
 }

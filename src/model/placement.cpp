@@ -37,9 +37,7 @@ PlaceResult PlaceElement(Bench& bench, const KindInfo& info, int32_t x, int32_t 
   e.term_a_offset[1] = info.a_circuit;
   e.term_b_offset[1] = info.b_circuit;
   e.name = std::string(info.designation);
-  e.node_a = bench.take_id();
-  e.node_b = bench.take_id();
-  e.branch_id = bench.take_id();
+  TakeFreshIds(bench, e);
   e.is_open = info.is_open;
   e.resistance = info.resistance;
   e.emf = info.emf;
@@ -62,22 +60,7 @@ PlaceResult PlaceRheostat(Bench& bench, const KindInfo& info, int32_t x, int32_t
   r.name = std::string(info.designation);
   r.resistance = info.resistance;
   r.slider = 0.5;
-  r.node_bar_a = bench.take_id();
-  r.node_bar_a_in = bench.take_id();
-  r.branch_id[0] = bench.take_id();
-  r.node_bar_b_in = bench.take_id();
-  r.node_bar_b = bench.take_id();
-  r.branch_id[1] = bench.take_id();
-  r.node_coil_a = bench.take_id();
-  r.node_coil_a_in = bench.take_id();
-  r.branch_id[2] = bench.take_id();
-  r.node_slider = bench.take_id();
-  r.node_coil_b = bench.take_id();
-  r.branch_id[3] = bench.take_id();
-  // The slider is one junction of the metal bar and the coil tap.
-  AddHiddenLink(bench, r.node_bar_a_in, r.node_slider);
-  AddHiddenLink(bench, r.node_bar_b_in, r.node_slider);
-  AddHiddenLink(bench, r.node_coil_a_in, r.node_slider);
+  TakeFreshIds(bench, r);
   r.in_use = 1;
   return {PlaceOutcome::Placed, index};
 }
@@ -94,13 +77,7 @@ PlaceResult PlaceMeter(Bench& bench, std::array<DualMeterRecord, METER_SLOTS>& m
   // A voltmeter lands on its 15 V range; the ammeter's range is left as the
   // slot holds it.
   if (info.kind == KIND_POINTER_VOLTMETER) m.range_in_use = 4;
-  m.node_common = bench.take_id();
-  m.node_common_in = bench.take_id();
-  m.branch_id_1 = bench.take_id();
-  m.node_mid = bench.take_id();
-  m.node_high = bench.take_id();
-  m.branch_id_2 = bench.take_id();
-  AddHiddenLink(bench, m.node_common_in, m.node_mid);
+  TakeFreshIds(bench, m);
   m.in_use = 1;
   return {PlaceOutcome::Placed, index};
 }
@@ -114,13 +91,7 @@ PlaceResult PlaceSpdt(Bench& bench, const KindInfo& info, int32_t x, int32_t y) 
   s.y = y;
   s.name = std::string(info.designation);
   s.position = 0;
-  s.node_t1 = bench.take_id();
-  s.node_common = bench.take_id();
-  s.branch_id_1 = bench.take_id();
-  s.node_common_in = bench.take_id();
-  s.node_t2 = bench.take_id();
-  s.branch_id_2 = bench.take_id();
-  AddHiddenLink(bench, s.node_common, s.node_common_in);
+  TakeFreshIds(bench, s);
   s.in_use = 1;
   return {PlaceOutcome::Placed, index};
 }
@@ -135,17 +106,68 @@ PlaceResult PlaceRelay(Bench& bench, const KindInfo& info, int32_t x, int32_t y)
   r.contact_closed = 0;
   r.coil_resistance = 1;
   r.pickup_current = 0.1;
+  TakeFreshIds(bench, r);
+  r.in_use = 1;
+  return {PlaceOutcome::Placed, index};
+}
+
+}  // namespace
+
+void TakeFreshIds(Bench& bench, ElementRecord& e) {
+  e.node_a = bench.take_id();
+  e.node_b = bench.take_id();
+  e.branch_id = bench.take_id();
+}
+
+void TakeFreshIds(Bench& bench, RheostatRecord& r) {
+  r.node_bar_a = bench.take_id();
+  r.node_bar_a_in = bench.take_id();
+  r.branch_id[0] = bench.take_id();
+  r.node_bar_b_in = bench.take_id();
+  r.node_bar_b = bench.take_id();
+  r.branch_id[1] = bench.take_id();
+  r.node_coil_a = bench.take_id();
+  r.node_coil_a_in = bench.take_id();
+  r.branch_id[2] = bench.take_id();
+  r.node_slider = bench.take_id();
+  r.node_coil_b = bench.take_id();
+  r.branch_id[3] = bench.take_id();
+  // The slider is one junction of the metal bar and the coil tap.
+  AddHiddenLink(bench, r.node_bar_a_in, r.node_slider);
+  AddHiddenLink(bench, r.node_bar_b_in, r.node_slider);
+  AddHiddenLink(bench, r.node_coil_a_in, r.node_slider);
+}
+
+void TakeFreshIds(Bench& bench, DualMeterRecord& m) {
+  m.node_common = bench.take_id();
+  m.node_common_in = bench.take_id();
+  m.branch_id_1 = bench.take_id();
+  m.node_mid = bench.take_id();
+  m.node_high = bench.take_id();
+  m.branch_id_2 = bench.take_id();
+  // The low-range section ends on the middle terminal.
+  AddHiddenLink(bench, m.node_common_in, m.node_mid);
+}
+
+void TakeFreshIds(Bench& bench, SpdtRecord& s) {
+  s.node_t1 = bench.take_id();
+  s.node_common = bench.take_id();
+  s.branch_id_1 = bench.take_id();
+  s.node_common_in = bench.take_id();
+  s.node_t2 = bench.take_id();
+  s.branch_id_2 = bench.take_id();
+  // The blade's pivot is one point with the common terminal.
+  AddHiddenLink(bench, s.node_common, s.node_common_in);
+}
+
+void TakeFreshIds(Bench& bench, RelayRecord& r) {
   r.node_coil_a = bench.take_id();
   r.node_coil_b = bench.take_id();
   r.coil_branch_id = bench.take_id();
   r.node_contact_a = bench.take_id();
   r.node_contact_b = bench.take_id();
   r.contact_branch_id = bench.take_id();
-  r.in_use = 1;
-  return {PlaceOutcome::Placed, index};
 }
-
-}  // namespace
 
 PlaceResult PlaceComponent(Bench& bench, int32_t kind, int32_t x, int32_t y) {
   const KindInfo* info = FindKind(kind);

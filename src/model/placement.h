@@ -30,6 +30,16 @@ PlaceResult PlaceComponent(Bench& bench, int32_t kind, int32_t x, int32_t y);
 
 namespace voltaro {
 
+// The ids a new record takes, in the order the bench hands them out, then
+// its hidden links (state 2) in the first free wire slots, each with an id
+// of its own. Placement and Paste both use them; the caller has checked
+// that the wire table has room for the links.
+void TakeFreshIds(Bench& bench, ElementRecord& e);
+void TakeFreshIds(Bench& bench, RheostatRecord& r);
+void TakeFreshIds(Bench& bench, DualMeterRecord& m);
+void TakeFreshIds(Bench& bench, SpdtRecord& s);
+void TakeFreshIds(Bench& bench, RelayRecord& r);
+
 // Colour of a new wire until the user picks another.
 constexpr int32_t NEW_WIRE_COLOR = 8404992;
 
