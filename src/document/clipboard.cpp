@@ -2,7 +2,7 @@
 
 #include "document/gbk.h"
 #include "document/lines.h"
-#include "document/note_lines.h"
+#include "document/record_lines.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/placement.h"
@@ -44,20 +44,6 @@ void StartText(LineWriter& out, std::string_view word, int32_t code) {
 
 // --- The fields each family carries, in clipboard order. x and y travel
 // but a paste puts the object at the pointer instead.
-
-void WriteOffsets(LineWriter& out, const std::array<Offset, POSE_ENTRIES>& offsets) {
-  for (const Offset& o : offsets) {
-    out.integer(o.dx);
-    out.integer(o.dy);
-  }
-}
-
-void ReadOffsets(LineReader& in, std::array<Offset, POSE_ENTRIES>& offsets) {
-  for (Offset& o : offsets) {
-    o.dx = in.integer();
-    o.dy = in.integer();
-  }
-}
 
 void WriteElement(LineWriter& out, const ElementRecord& e) {
   out.text(e.name);

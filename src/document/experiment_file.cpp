@@ -10,7 +10,7 @@
 #include "document/gbk.h"
 #include "document/geometry.h"
 #include "document/lines.h"
-#include "document/note_lines.h"
+#include "document/record_lines.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/tables.h"
@@ -44,20 +44,6 @@ constexpr double V2_AMMETER_RANGE_1 = 1e-8, V2_AMMETER_RANGE_2 = 4e-8;
 
 void WriteTag(LineWriter& out, std::string_view utf8) {
   out.text(utf8);
-}
-
-void WriteOffsets(LineWriter& out, const std::array<Offset, POSE_ENTRIES>& offsets) {
-  for (const Offset& o : offsets) {
-    out.integer(o.dx);
-    out.integer(o.dy);
-  }
-}
-
-void ReadOffsets(LineReader& in, std::array<Offset, POSE_ENTRIES>& offsets) {
-  for (Offset& o : offsets) {
-    o.dx = in.integer();
-    o.dy = in.integer();
-  }
 }
 
 void WriteElement(LineWriter& out, const ElementRecord& e) {

@@ -1,6 +1,20 @@
-#include "document/note_lines.h"
+#include "document/record_lines.h"
 
 namespace voltaro {
+
+void WriteOffsets(LineWriter& out, const std::array<Offset, POSE_ENTRIES>& offsets) {
+  for (const Offset& o : offsets) {
+    out.integer(o.dx);
+    out.integer(o.dy);
+  }
+}
+
+void ReadOffsets(LineReader& in, std::array<Offset, POSE_ENTRIES>& offsets) {
+  for (Offset& o : offsets) {
+    o.dx = in.integer();
+    o.dy = in.integer();
+  }
+}
 
 void WriteNote(LineWriter& out, const NoteRecord& n) {
   for (int32_t v : {n.in_use, n.x, n.y, n.width, n.height, int32_t{n.font_charset}, n.font_color,
