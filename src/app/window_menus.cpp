@@ -1,0 +1,256 @@
+// The bench window's menus and tool bar: every item in its order, with its
+// caption, shortcut and hint, wired to the commands it runs.
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/icons.h"
+#include "app/main_window.h"
+#include "model/kinds.h"
+
+namespace voltaro {
+namespace {
+
+class Swatch : public QFrame {
+ public:
+  std::function<void()> clicked;
+  void set_color(int32_t value) {
+    setStyleSheet(QString("background: %1; border: 1px solid #555;").arg(BenchColor(value).name()));
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent*) override {
+    if (clicked) clicked();
+  }
+};
+
+QCursor ZoomCursor() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::black, 2));
+  p.setBrush(QColor(255, 255, 255, 160));
+  p.drawEllipse(QPointF(12, 12), 9, 9);
+  p.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(19, 19, 28, 28);
+  p.setPen(QPen(Qt::black, 2));
+  p.drawLine(8, 12, 16, 12);
+  p.drawLine(12, 8, 12, 16);
+  p.end();
+  return QCursor(pixmap, 12, 12);
+}
+
+struct MenuKind {
+  const char* caption;
+  int32_t kind;
+};
+
+struct ComponentsSubmenu {
+  const char* title;
+  std::vector<MenuKind> items;
+};
+
+const std::vector<ComponentsSubmenu>& ComponentsMenu() {
+  static const std::vector<ComponentsSubmenu> menu = {
+      {"Power supply",
+       {{"1.5 V battery", 21},
+        {"Batter set", 23},
+        {"Storage battery", 22},
+        {"Storage battery set", 24},
+        {"9V battery", 25},
+        {"Self-defined voltage supply", 2}}},
+      {"Resistors",
+       {{"Fixed resistor", 1}, {"Slide resistor", 12}, {"Wire resistor", 13}, {"Rehostat", 14}}},
+      {"Instruments ",
+       {{"Pointer ammeter", 51},
+        {"Pointer voltmeter", 41},
+        {"Microdetector", 52},
+        {"Digital ammeter", 5},
+        {"Digital voltmeter", 4},
+        {"Digital ohmmeter", 53}}},
+      {"Switches",
+       {{"Single-pole single-throw switche", 7}, {"Single-pole double-throw switche", 71}}},
+      {"Outputs", {{"Bulb", 6}, {"Signal light", 61}, {"Electric ring", 62}}},
+      {"Others", {{"Fuse", 8}, {"Diode", 82}, {"Electromagnetic relay", 81}}},
+  };
+  return menu;
+}
+
+}  // namespace
+
+const char* const HOME_PAGE = "https://www.zentrik-voltaro.example/";
+const char* const MAIL = "mailto:bench@zentrik-voltaro.example?subject=Zentrik%20Voltaro";
+
+void TForm1::build_menus() {
+  const auto add = [this](QMenu* menu, const QString& text, auto&& slot,
+                          const QKeySequence& keys = {}) {
+    QAction* a = menu->addAction(text);
+    if (!keys.isEmpty()) a->setShortcut(keys);
+    connect(a, &QAction::triggered, this, slot);
+    actions_.push_back({QString(menu->title()).remove('&') + "/" + QString(text).remove('&'), a});
+    return a;
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  add(file, "&New", [this] { documents_->New(); });
+  add(file, "&Open", [this] { documents_->Open(); });
+  document_actions_.push_back(add(file, "&Save", [this] { documents_->Save(); }));
+  document_actions_.push_back(add(file, "Save &as", [this] { documents_->SaveAs(); }));
+  file->addSeparator();
+  add(file, "Save as &Picture", [this] { SavePicture(); });
+  add(file, "Print Set&up", [this] { modal_.page_setup(printer_); });
+  add(file, "&Print", [this] {
+    if (modal_.print_dialog(printer_)) PrintBench(printer_);
+  });
+  file->addSeparator();
+  add(file, "&Quit", [this] { close(); });
+
+  // The Edit menu and the bench's context menu offer the same commands.
+  const auto edit_items = [this, &add](QMenu* menu, bool with_keys) {
+    add(menu, "Display the Direction of the Current",
+        [this] { renderer_->toggle_current_direction(); });
+    add(menu, "Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });
+    menu->addSeparator();
+    add(
+        menu, "&Copy", [this] { interaction_->Copy(); },
+        with_keys ? QKeySequence("Ctrl+C") : QKeySequence());
+    add(
+        menu, "C&ut", [this] { interaction_->Cut(); },
+        with_keys ? QKeySequence("Ctrl+X") : QKeySequence());
+    add(
+        menu, "&Paste", [this] { interaction_->Paste(); },
+        with_keys ? QKeySequence("Ctrl+V") : QKeySequence());
+    if (with_keys) menu->addSeparator();
+    add(
+        menu, "&Delete", [this] { interaction_->Delete(); },
+        with_keys ? QKeySequence(Qt::Key_Delete) : QKeySequence());
+    menu->addSeparator();
+    add(
+        menu, "Repair components", [this] { interaction_->Repair(); },
+        with_keys ? QKeySequence("Ctrl+R") : QKeySequence());
+    add(
+        menu, "Propertiy", [this] { interaction_->Properties(); },
+        with_keys ? QKeySequence("Ctrl+A") : QKeySequence());
+  };
+  edit_menu_ = menuBar()->addMenu("&Edit");
+  edit_items(edit_menu_, true);
+  connect(edit_menu_, &QMenu::aboutToShow, this, [this] { UpdateEditMenus(); });
+  context_menu_ = new QMenu("Bench", this);
+  edit_items(context_menu_, false);
+  black_box_menu_ = new QMenu("Black box", this);
+  add(black_box_menu_, "Open Black Box", [this] { interaction_->OpenBlackBox(); });
+
+  QMenu* components = menuBar()->addMenu("&Components");
+  for (const ComponentsSubmenu& sub : ComponentsMenu()) {
+    QMenu* m = components->addMenu(sub.title);
+    for (const MenuKind& item : sub.items) {
+      const int32_t kind = item.kind;
+      add(m, item.caption, [this, kind] { interaction_->set_pending_kind(kind); });
+    }
+  }
+  QMenu* view = menuBar()->addMenu("&View");
+  QAction* bar =
+      add(view, "&Tool Bar", [this](bool on) { tool_bar_->setFixedHeight(on ? 33 : 0); });
+  bar->setCheckable(true);
+  bar->setChecked(true);
+  box_check_ = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
+  box_check_->setCheckable(true);
+  QMenu* internet = menuBar()->addMenu("&Internet");
+  add(internet, "Home &Page", [] { QDesktopServices::openUrl(QUrl(HOME_PAGE)); });
+  add(internet, "&Mail to Us", [] { QDesktopServices::openUrl(QUrl(MAIL)); });
+  QMenu* help = menuBar()->addMenu("&Help");
+  add(help, "&About the software", [this] { modal_.show_about(); });
+  add(help, "&User guide", [this] { open_user_guide(); });
+
+  for (QMenu* m : {edit_menu_, components, view}) document_widgets_.push_back(m);
+  for (QMenu* m : {edit_menu_, components, view}) m->menuAction()->setEnabled(false);
+  for (QAction* a : document_actions_) a->setEnabled(false);
+}
+
+void TForm1::build_tool_bar() {
+  tool_bar_ = new QWidget;
+  tool_bar_->setObjectName("ToolBar");
+  tool_bar_->setFixedHeight(33);
+  auto* row = new QHBoxLayout(tool_bar_);
+  row->setContentsMargins(4, 4, 4, 4);
+  row->setSpacing(2);
+  const auto bevel = [row] {
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Raised);
+    row->addWidget(line);
+  };
+  static const QStringList documents = {"Show components box",
+                                        "Display the Direction of the Current",
+                                        "Zoom",
+                                        "Document Note",
+                                        "Black Box",
+                                        "Object Diagram/Circuit Diagram",
+                                        "Print",
+                                        "Save",
+                                        "Repair components",
+                                        "Delete"};
+  const auto button = [this, row](const QString& hint, auto&& slot) {
+    auto* b = new QToolButton;
+    b->setObjectName(hint);
+    b->setToolTip(hint);
+    b->setIcon(ToolIcon(hint));
+    b->setFixedSize(25, 25);
+    b->setIconSize(QSize(20, 20));
+    b->setAutoRaise(true);
+    connect(b, &QToolButton::clicked, this, slot);
+    row->addWidget(b);
+    if (documents.contains(hint)) {
+      b->setEnabled(false);
+      document_widgets_.push_back(b);
+    }
+  };
+  button("New", [this] { documents_->New(); });
+  button("Open", [this] { documents_->Open(); });
+  button("Save", [this] { documents_->Save(); });
+  button("Print", [this] {
+    if (modal_.print_dialog(printer_)) PrintBench(printer_);
+  });
+  bevel();
+  button("Rotate", [this] { interaction_->Rotate(); });
+  button("Repair components", [this] { interaction_->Repair(); });
+  button("Delete", [this] { interaction_->Delete(); });
+  button("Show components box", [this] { box_check_->trigger(); });
+  button("Document Note", [this] { interaction_->set_pending_kind(KIND_NOTE); });
+  button("Black Box", [this] { interaction_->set_pending_kind(KIND_BLACK_BOX); });
+  bevel();
+  row->addWidget(new QLabel("wire color"));
+  auto* swatch = new Swatch;
+  swatch->setObjectName("Shape1");
+  swatch->setFixedSize(22, 18);
+  swatch->set_color(interaction_->wire_color);
+  swatch->clicked = [this, swatch] {
+    interaction_->ChooseWireColor();
+    swatch->set_color(interaction_->wire_color);
+  };
+  swatch_ = swatch;
+  row->addWidget(swatch);
+  bevel();
+  button("Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });
+  button("Display the Direction of the Current", [this] { renderer_->toggle_current_direction(); });
+  button("Zoom", [this] {
+    view_->setCursor(ZoomCursor());
+    interaction_->set_pending_kind(KIND_MAGNIFIER);
+  });
+  bevel();
+  button("Calculator", [this] { start_calculator(); });
+  bevel();
+  button("Home Page", [] { QDesktopServices::openUrl(QUrl(HOME_PAGE)); });
+  button("Mail to Us", [] { QDesktopServices::openUrl(QUrl(MAIL)); });
+  button("User guide", [this] { open_user_guide(); });
+  row->addStretch();
+}
+
+}  // namespace voltaro
