@@ -87,6 +87,7 @@ int BuildEquations(Bench& bench) {
   EquationSystem& sys = s.system;
   const int branches = CountBranches(bench);
   const int wires = CountWires(bench);
+  s.looped_count = 0;
 
   for (int i = 0; i < wires; ++i) {
     bench.wires[i].current = bench.wires[i].spare = 0;
@@ -131,15 +132,27 @@ int BuildEquations(Bench& bench) {
     bench.wires[i].variable_index = ++n;
     taken[taken_count++] = {i, col_a, col_b};
   }
+  // A near-zero part that would close a loop of wires and near-zero parts
+  // is left open here; SpreadLoopCurrents shares the loop's current out.
+  for (int i = 0; i < branches; ++i) {
+    const BranchColumns c = ColumnsOf(i);
+    s.looped[i] = IsNearZero(bench.branches[i].resistance) && !s.junctions.join(c.a, c.b);
+    s.looped_count += s.looped[i];
+  }
   sys.reset(n);
   if (n == 0) return 0;
 
   int row = 0;
-  // Branch equations: V(a) - V(b) - R * I = emf of the branch.
+  // Branch equations: V(a) - V(b) - R * I = emf of the branch; I = 0 for a
+  // part left open.
   for (int i = 0; i < branches; ++i) {
     const BranchRecord& b = bench.branches[i];
     const BranchColumns c = ColumnsOf(i);
     ++row;
+    if (s.looped[i]) {
+      sys.set(row, c.current, 1);
+      continue;
+    }
     sys.set(row, c.a, 1);
     sys.set(row, c.b, -1);
     sys.set(row, c.current, -b.resistance);
@@ -220,6 +233,7 @@ void DistributeResults(Bench& bench) {
   s.by_branch_id.sort();
   s.by_node_a.sort();
   s.by_node_b.sort();
+  if (s.looped_count > 0) SpreadLoopCurrents(bench);
 
   // Records take the value of the last branch that matches their id, and
   // keep what they had when none does.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "model/bench.h"
+#include "model/loop_currents.h"
 #include "model/solver.h"
 
 namespace voltaro {
@@ -83,8 +84,14 @@ struct AnalysisScratch {
 
   // The variable map: id -> variable index (1-based) for every variable.
   IdIndex<EquationSystem::STORAGE> variables;
-  // Potential columns joined by the wires taken into the equations so far.
+  // Potential columns joined by the wires and near-zero parts taken into the
+  // equations so far.
   Pieces<EquationSystem::STORAGE> junctions;
+  // Near-zero parts that would close a loop of near-zero parts: left open in
+  // the equations, their currents shared out afterwards.
+  std::array<uint8_t, BRANCH_SLOTS> looped{};
+  int looped_count = 0;
+  LoopScratch loops;
   // Branch ids, terminal A ids and terminal B ids -> branch, for handing
   // results back to the records.
   IdIndex<BRANCH_SLOTS> by_branch_id;
