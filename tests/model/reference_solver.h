@@ -29,6 +29,7 @@ class ReferenceSolver {
   double& at(int row, int col) { return m_[row * (n_ + 1) + col]; }
   double at(int row, int col) const { return m_[row * (n_ + 1) + col]; }
   double& rhs(int row) { return rhs_[row]; }
+  double rhs_value(int row) const { return rhs_[row]; }
   double solution(int col) const { return solution_[col]; }
 
   void solve() {
