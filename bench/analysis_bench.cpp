@@ -34,6 +34,7 @@ void Report(benchmark::State& state, const Bench& bench) {
   state.counters["solved_variables"] = bench.scratch->system.size();
   state.counters["status"] = bench.status;
   state.counters["replayed"] = bench.scratch->system.replayed();
+  state.counters["looped_parts"] = bench.scratch->looped_count;
 }
 
 // A full analysis after a change to the network. A pupil turns a resistor
@@ -62,6 +63,7 @@ BENCHMARK(BM_AnalysisMaxBench)
     ->Arg(static_cast<int>(MaxBench::ManyComponents))
     ->Arg(static_cast<int>(MaxBench::ManyWires))
     ->Arg(static_cast<int>(MaxBench::SchoolMix))
+    ->Arg(static_cast<int>(MaxBench::LoopRich))
     ->Unit(benchmark::kMicrosecond);
 
 // The school bench with one station fed by an AC generator that turns a

@@ -76,7 +76,8 @@ namespace {
 using testing::MaxBench;
 
 TEST(AnalysisAllocation, RunsAfterTheFirstAllocateNothing) {
-  for (MaxBench which : {MaxBench::SchoolMix, MaxBench::ManyComponents, MaxBench::ManyWires}) {
+  for (MaxBench which :
+       {MaxBench::SchoolMix, MaxBench::ManyComponents, MaxBench::ManyWires, MaxBench::LoopRich}) {
     SCOPED_TRACE(std::string(testing::MaxBenchName(which)));
     Bench bench;
     testing::BuildMaxBench(bench, which);

@@ -80,7 +80,8 @@ void ShiftEmfs(Bench& bench) {
 }
 
 TEST(SolverMatchesPlainElimination, OnTheFullBenches) {
-  for (MaxBench which : {MaxBench::ManyComponents, MaxBench::ManyWires, MaxBench::SchoolMix}) {
+  for (MaxBench which :
+       {MaxBench::ManyComponents, MaxBench::ManyWires, MaxBench::SchoolMix, MaxBench::LoopRich}) {
     SCOPED_TRACE(std::string(testing::MaxBenchName(which)));
     Bench bench;
     testing::BuildMaxBench(bench, which);

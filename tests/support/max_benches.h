@@ -18,6 +18,7 @@ enum class MaxBench {
   ManyComponents,  // a dozen series loops of ten components each
   ManyWires,       // a few dozen components, every junction wired many times over
   SchoolMix,       // stations with rheostats, pointer meters, relays and switches
+  LoopRich,        // rings of wires, closed switches, leads, ammeters and ideal cells
 };
 
 inline std::string_view MaxBenchName(MaxBench which) {
@@ -28,6 +29,8 @@ inline std::string_view MaxBenchName(MaxBench which) {
       return "ManyWires";
     case MaxBench::SchoolMix:
       return "SchoolMix";
+    case MaxBench::LoopRich:
+      return "LoopRich";
   }
   return "";
 }
@@ -204,6 +207,42 @@ inline int BuildSchoolMix(Bench& bench, bool generator = false) {
   return generator_slot;
 }
 
+// Twelve stations of a supply with internal resistance, two ideal cells side
+// by side and a resistor, closed through a ring of three paths side by side:
+// a straight lead, a closed switch with an ammeter, and two ammeters in
+// series. Every ring and every pair of cells is a loop of near-zero parts.
+inline void BuildLoopRich(Bench& bench) {
+  BenchBuilder b(bench);
+  for (int s = 0; s < 12; ++s) {
+    ElementRecord& supply = b.element(KIND_VOLTAGE_SUPPLY);
+    supply.resistance = 1 + 0.5 * (s % 3);
+    supply.emf = 6;
+    ElementRecord& c1 = b.element(KIND_DRY_CELL);
+    ElementRecord& c2 = b.element(KIND_DRY_CELL);
+    ElementRecord& r = b.element(KIND_FIXED_RESISTOR);
+    r.resistance = 20 + s;
+    ElementRecord& lead = b.element(KIND_STRAIGHT_LEAD);
+    ElementRecord& sw = b.element(KIND_SPST_SWITCH);
+    sw.is_open = 0;
+    ElementRecord& a1 = b.element(KIND_DIGITAL_AMMETER);
+    ElementRecord& a2 = b.element(KIND_DIGITAL_AMMETER);
+    ElementRecord& a3 = b.element(KIND_DIGITAL_AMMETER);
+    b.wire(supply.node_b, c1.node_a);
+    b.wire(c2.node_a, c1.node_a);
+    b.wire(c2.node_b, c1.node_b);
+    b.wire(c1.node_b, r.node_a);
+    b.wire(r.node_b, lead.node_a);
+    b.wire(sw.node_a, lead.node_a);
+    b.wire(a2.node_a, lead.node_a);
+    b.wire(sw.node_b, a1.node_a);
+    b.wire(a1.node_b, lead.node_b);
+    b.wire(a2.node_b, a3.node_a);
+    b.wire(a3.node_b, lead.node_b);
+    b.wire(lead.node_b, supply.node_a);
+  }
+  b.top_up(EquationSystem::MAX_VARIABLES, true);
+}
+
 inline void BuildMaxBench(Bench& bench, MaxBench which) {
   switch (which) {
     case MaxBench::ManyComponents:
@@ -214,6 +253,9 @@ inline void BuildMaxBench(Bench& bench, MaxBench which) {
       break;
     case MaxBench::SchoolMix:
       BuildSchoolMix(bench);
+      break;
+    case MaxBench::LoopRich:
+      BuildLoopRich(bench);
       break;
   }
 }
