@@ -150,6 +150,54 @@ inline void BuildManyWires(Bench& bench) {
   b.top_up(EquationSystem::MAX_VARIABLES, false);
 }
 
+// One station of the school benches (see BuildSchoolMix).
+inline int AddSchoolStation(BenchBuilder& b, Bench& bench, int s, bool generator) {
+  int generator_slot = -1;
+  const int32_t source = s % 2 ? KIND_BATTERY_SET : KIND_STORAGE_BATTERY_SET;
+  const int cell_slot = b.place(generator && s == 1 ? KIND_AC_GENERATOR : source);
+  if (generator && s == 1) generator_slot = cell_slot;
+  ElementRecord& cell = bench.elements[cell_slot];
+  ElementRecord& sw = b.element(KIND_SPST_SWITCH);
+  sw.is_open = s == 5 ? 1 : 0;
+  RheostatRecord& rh = bench.rheostats[b.place(KIND_SLIDE_RHEOSTAT)];
+  rh.slider = 0.15 + 0.1 * (s % 8);
+  ElementRecord& bulb = b.element(KIND_BULB);
+  DualMeterRecord& am = bench.ammeters[b.place(KIND_POINTER_AMMETER)];
+  DualMeterRecord& vm = bench.voltmeters[b.place(KIND_POINTER_VOLTMETER)];
+  b.wire(cell.node_b, sw.node_a);
+  b.wire(sw.node_b, rh.node_coil_a);
+  b.wire(rh.node_bar_a, am.node_common);
+  b.wire(am.node_mid, bulb.node_a);
+  b.wire(bulb.node_a, vm.node_common);
+  b.wire(bulb.node_b, vm.node_high);
+  int32_t back = bulb.node_b;  // where the series path goes on
+  if (s % 2 == 0) {
+    RelayRecord& relay = bench.relays[b.place(KIND_RELAY)];
+    ElementRecord& dry = b.element(KIND_DRY_CELL);
+    ElementRecord& lamp = b.element(KIND_SIGNAL_LIGHT);
+    b.wire(back, relay.node_coil_a);
+    back = relay.node_coil_b;
+    b.wire(dry.node_b, relay.node_contact_a);
+    b.wire(relay.node_contact_b, lamp.node_a);
+    b.wire(lamp.node_b, dry.node_a);
+  }
+  if (s % 3 == 0) {
+    SpdtRecord& spdt = bench.spdts[b.place(KIND_SPDT_SWITCH)];
+    spdt.position = s % 9 == 0 ? 1 : 2;
+    ElementRecord& lamp = b.element(KIND_BULB);
+    ElementRecord& load = b.element(KIND_FIXED_RESISTOR);
+    load.resistance = 15;
+    b.wire(back, spdt.node_common);
+    b.wire(spdt.node_t1, lamp.node_a);
+    b.wire(spdt.node_t2, load.node_a);
+    b.wire(lamp.node_b, cell.node_a);
+    b.wire(load.node_b, cell.node_a);
+  } else {
+    b.wire(back, cell.node_a);
+  }
+  return generator_slot;
+}
+
 // Stations of a battery, a switch, a slide rheostat as a variable resistor,
 // a bulb, a pointer ammeter in series and a pointer voltmeter across the
 // bulb. Every second station drives a relay whose contact lights a signal
@@ -160,48 +208,8 @@ inline int BuildSchoolMix(Bench& bench, bool generator = false) {
   BenchBuilder b(bench);
   int generator_slot = -1;
   for (int s = 0; s < 8; ++s) {
-    const int32_t source = s % 2 ? KIND_BATTERY_SET : KIND_STORAGE_BATTERY_SET;
-    const int cell_slot = b.place(generator && s == 1 ? KIND_AC_GENERATOR : source);
-    if (generator && s == 1) generator_slot = cell_slot;
-    ElementRecord& cell = bench.elements[cell_slot];
-    ElementRecord& sw = b.element(KIND_SPST_SWITCH);
-    sw.is_open = s == 5 ? 1 : 0;
-    RheostatRecord& rh = bench.rheostats[b.place(KIND_SLIDE_RHEOSTAT)];
-    rh.slider = 0.15 + 0.1 * s;
-    ElementRecord& bulb = b.element(KIND_BULB);
-    DualMeterRecord& am = bench.ammeters[b.place(KIND_POINTER_AMMETER)];
-    DualMeterRecord& vm = bench.voltmeters[b.place(KIND_POINTER_VOLTMETER)];
-    b.wire(cell.node_b, sw.node_a);
-    b.wire(sw.node_b, rh.node_coil_a);
-    b.wire(rh.node_bar_a, am.node_common);
-    b.wire(am.node_mid, bulb.node_a);
-    b.wire(bulb.node_a, vm.node_common);
-    b.wire(bulb.node_b, vm.node_high);
-    int32_t back = bulb.node_b;  // where the series path goes on
-    if (s % 2 == 0) {
-      RelayRecord& relay = bench.relays[b.place(KIND_RELAY)];
-      ElementRecord& dry = b.element(KIND_DRY_CELL);
-      ElementRecord& lamp = b.element(KIND_SIGNAL_LIGHT);
-      b.wire(back, relay.node_coil_a);
-      back = relay.node_coil_b;
-      b.wire(dry.node_b, relay.node_contact_a);
-      b.wire(relay.node_contact_b, lamp.node_a);
-      b.wire(lamp.node_b, dry.node_a);
-    }
-    if (s % 3 == 0) {
-      SpdtRecord& spdt = bench.spdts[b.place(KIND_SPDT_SWITCH)];
-      spdt.position = s % 9 == 0 ? 1 : 2;
-      ElementRecord& lamp = b.element(KIND_BULB);
-      ElementRecord& load = b.element(KIND_FIXED_RESISTOR);
-      load.resistance = 15;
-      b.wire(back, spdt.node_common);
-      b.wire(spdt.node_t1, lamp.node_a);
-      b.wire(spdt.node_t2, load.node_a);
-      b.wire(lamp.node_b, cell.node_a);
-      b.wire(load.node_b, cell.node_a);
-    } else {
-      b.wire(back, cell.node_a);
-    }
+    const int slot = AddSchoolStation(b, bench, s, generator);
+    if (slot >= 0) generator_slot = slot;
   }
   b.top_up(EquationSystem::MAX_VARIABLES, true);
   return generator_slot;
@@ -241,6 +249,34 @@ inline void BuildLoopRich(Bench& bench) {
     b.wire(lead.node_b, supply.node_a);
   }
   b.top_up(EquationSystem::MAX_VARIABLES, true);
+}
+
+// The fullest bench the placement limits allow: school stations until the
+// two-terminal table or the wire table is nearly full, then digital
+// voltmeters across the fixed resistors and second wires beside drawn ones
+// until the bench holds 198 two-terminal parts and 500 wires; parts that no
+// wire is left for stand on their own.
+inline void BuildFullestBench(Bench& bench) {
+  BenchBuilder b(bench);
+  constexpr int kElements = 198;
+  for (int s = 0; CountElements(bench) + 7 <= kElements && CountWires(bench) + 21 <= WIRE_SLOTS &&
+                  CountRheostats(bench) < 49;
+       ++s) {
+    AddSchoolStation(b, bench, s, false);
+  }
+  for (int i = 0; CountElements(bench) < kElements && i < CountElements(bench); ++i) {
+    if (bench.elements[i].kind != KIND_FIXED_RESISTOR) continue;
+    if (CountWires(bench) + 2 > WIRE_SLOTS) break;
+    const int32_t a = bench.elements[i].node_a, z = bench.elements[i].node_b;
+    ElementRecord& v = b.element(KIND_DIGITAL_VOLTMETER);
+    b.wire(a, v.node_b);
+    b.wire(z, v.node_a);
+  }
+  while (CountElements(bench) < kElements) b.element(KIND_FIXED_RESISTOR);
+  for (int i = 0; CountWires(bench) < WIRE_SLOTS; ++i) {
+    const WireRecord& w = bench.wires[i];
+    if (w.state == WIRE_DRAWN) b.wire(w.node_a, w.node_b);
+  }
 }
 
 inline void BuildMaxBench(Bench& bench, MaxBench which) {
