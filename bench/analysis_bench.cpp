@@ -18,12 +18,12 @@ using testing::MaxBench;
 // The bench settled first, as it stands between two ticks of the timer.
 bool Settled(benchmark::State& state, Bench& bench) {
   const int counted = testing::CountedVariables(bench);
-  if (counted != EquationSystem::MAX_VARIABLES) {
+  if (counted != testing::MAX_BENCH_VARIABLES) {
     state.SkipWithError(("bench has " + std::to_string(counted) + " variables").c_str());
     return false;
   }
   Settle(bench);
-  if (bench.status == STATUS_TOO_LARGE) {
+  if (bench.status == STATUS_NOT_SOLVED) {
     state.SkipWithError("the analysis refused the bench");
     return false;
   }

@@ -29,9 +29,10 @@ BranchColumns ColumnsOf(int branch) {
 // and a wire to nowhere would pin its terminal to zero volts. Leaving such
 // wires out gives every component exactly the result of the same bench
 // without them; they carry no current.
-bool TakeWire(AnalysisScratch& s, const WireRecord& w, int branches, int& col_a, int& col_b) {
-  col_a = s.variables.first(w.node_a);
-  col_b = s.variables.first(w.node_b);
+bool TakeLink(AnalysisScratch& s, int32_t node_a, int32_t node_b, int branches, int& col_a,
+              int& col_b) {
+  col_a = s.variables.first(node_a);
+  col_b = s.variables.first(node_b);
   const auto is_potential = [branches](int col) {
     return col >= 1 && col <= 3 * branches && col % 3 != 0;
   };
@@ -70,13 +71,23 @@ void ClearResults(Bench& bench) {
   }
 }
 
-// Returns false when the bench is too large to analyse.
+// Returns false when nothing could be calculated; every result is then 0, so
+// nothing from an earlier run is shown as if it were current.
 bool BuildAndSolve(Bench& bench) {
-  if (!BuildBranchList(bench) || !GroundFloatingParts(bench) || BuildEquations(bench) != 0) {
+  if (!BuildBranchList(bench)) {
+    ClearResults(bench);
+    return false;
+  }
+  GroundFloatingParts(bench);
+  if (BuildEquations(bench) != 0) {
     ClearResults(bench);
     return false;
   }
   SolveEquations(bench);
+  if (bench.scratch->system.gave_up()) {
+    ClearResults(bench);
+    return false;
+  }
   return true;
 }
 
@@ -99,9 +110,7 @@ int BuildEquations(Bench& bench) {
     b.variable_index = {0, 0, 0};
   }
 
-  // The bench's size is counted with every wire, taken into the equations
-  // or not, so that it does not depend on how the wires are laid.
-  if (3 * branches + wires > EquationSystem::MAX_VARIABLES) {
+  if (3 * branches + wires + s.extra_link_count > MAX_VARIABLES) {
     sys.reset(0);
     return 1;
   }
@@ -118,19 +127,22 @@ int BuildEquations(Bench& bench) {
   s.variables.sort();
   s.junctions.reset(3 * branches + 1);
 
-  // Wire currents follow the branch variables, in wire-table order.
+  // Wire currents follow the branch variables, in wire-table order, then
+  // the ground links the table had no room for.
   int n = 3 * branches;
-  struct TakenWire {
-    int index, col_a, col_b;
-  };
-  // At most one entry per wire slot; kept on the stack of this run.
-  std::array<TakenWire, WIRE_SLOTS> taken;
   int taken_count = 0;
   for (int i = 0; i < wires; ++i) {
     int col_a = 0, col_b = 0;
-    if (!TakeWire(s, bench.wires[i], branches, col_a, col_b)) continue;
+    const WireRecord& w = bench.wires[i];
+    if (!TakeLink(s, w.node_a, w.node_b, branches, col_a, col_b)) continue;
     bench.wires[i].variable_index = ++n;
-    taken[taken_count++] = {i, col_a, col_b};
+    s.taken[taken_count++] = {w.node_a, w.node_b, col_a, col_b, n};
+  }
+  for (int i = 0; i < s.extra_link_count; ++i) {
+    int col_a = 0, col_b = 0;
+    const int32_t node_a = s.extra_links[i][0], node_b = s.extra_links[i][1];
+    if (!TakeLink(s, node_a, node_b, branches, col_a, col_b)) continue;
+    s.taken[taken_count++] = {node_a, node_b, col_a, col_b, ++n};
   }
   // A near-zero part that would close a loop of wires and near-zero parts
   // is left open here; SpreadLoopCurrents shares the loop's current out.
@@ -161,9 +173,9 @@ int BuildEquations(Bench& bench) {
   // Wire equations: V(a) - V(b) - 1e-80 * I = 0.
   for (int t = 0; t < taken_count; ++t) {
     ++row;
-    sys.set(row, taken[t].col_a, 1);
-    sys.set(row, taken[t].col_b, -1);
-    sys.set(row, bench.wires[taken[t].index].variable_index, -WIRE_RESISTANCE);
+    sys.set(row, s.taken[t].col_a, 1);
+    sys.set(row, s.taken[t].col_b, -1);
+    sys.set(row, s.taken[t].col_current, -WIRE_RESISTANCE);
   }
   // Current balances: the rows of every terminal A, then of every terminal B.
   // A wire counts +1 at a node that is its end A, otherwise -1 at its end B.
@@ -175,15 +187,13 @@ int BuildEquations(Bench& bench) {
   };
   const int reference_row = first_b_row + branches - 1;
   for (int t = 0; t < taken_count; ++t) {
-    const WireRecord& w = bench.wires[taken[t].index];
-    const int col = w.variable_index;
-    for (const auto* e = s.branch_nodes.begin_of(w.node_a); e != s.branch_nodes.end_of(w.node_a);
-         ++e) {
+    const int32_t node_a = s.taken[t].node_a, node_b = s.taken[t].node_b;
+    const int col = s.taken[t].col_current;
+    for (const auto* e = s.branch_nodes.begin_of(node_a); e != s.branch_nodes.end_of(node_a); ++e) {
       if (balance_row(e->value) != reference_row) sys.set(balance_row(e->value), col, 1);
     }
-    if (w.node_b == w.node_a) continue;
-    for (const auto* e = s.branch_nodes.begin_of(w.node_b); e != s.branch_nodes.end_of(w.node_b);
-         ++e) {
+    if (node_b == node_a) continue;
+    for (const auto* e = s.branch_nodes.begin_of(node_b); e != s.branch_nodes.end_of(node_b); ++e) {
       if (balance_row(e->value) != reference_row) sys.set(balance_row(e->value), col, -1);
     }
   }
@@ -301,7 +311,7 @@ void doing(Bench& bench) {
     bench.status = ClassifySolution(bench);
     DistributeResults(bench);
   } else {
-    bench.status = STATUS_TOO_LARGE;
+    bench.status = STATUS_NOT_SOLVED;
   }
   RemoveGroundLinks(bench);
   if (bench.sound) bench.sound->stop();

@@ -75,6 +75,17 @@ struct Pieces {
   }
 };
 
+// Every variable a bench can need: three per branch, one per wire, and one
+// per ground link that found no free slot in the wire table.
+constexpr int MAX_VARIABLES = 3 * BRANCH_SLOTS + WIRE_SLOTS + BRANCH_SLOTS;
+
+// A link of the equations between two terminals: a wire of the table, or a
+// ground link kept here because the wire table had no room for it.
+struct TakenLink {
+  int32_t node_a, node_b;
+  int col_a, col_b, col_current;
+};
+
 struct AnalysisScratch {
   EquationSystem system;
 
@@ -83,10 +94,15 @@ struct AnalysisScratch {
   Pieces<BRANCH_SLOTS> branch_pieces;
 
   // The variable map: id -> variable index (1-based) for every variable.
-  IdIndex<EquationSystem::STORAGE> variables;
+  IdIndex<MAX_VARIABLES + 1> variables;
   // Potential columns joined by the wires and near-zero parts taken into the
   // equations so far.
-  Pieces<EquationSystem::STORAGE> junctions;
+  Pieces<MAX_VARIABLES + 1> junctions;
+  // Ground links beyond the wire table's room: terminal ids A and B.
+  std::array<std::array<int32_t, 2>, BRANCH_SLOTS> extra_links;
+  int extra_link_count = 0;
+  // The wires and links taken into the equations, in order.
+  std::array<TakenLink, WIRE_SLOTS + BRANCH_SLOTS> taken;
   // Near-zero parts that would close a loop of near-zero parts: left open in
   // the equations, their currents shared out afterwards.
   std::array<uint8_t, BRANCH_SLOTS> looped{};

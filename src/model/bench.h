@@ -20,7 +20,10 @@ constexpr int SPDT_SLOTS = 50;
 constexpr int RELAY_SLOTS = 50;
 constexpr int NOTE_SLOTS = 100;
 constexpr int BLACK_BOX_SLOTS = 100;
-constexpr int BRANCH_SLOTS = 500;
+// The most branches the tables can make: two per double-throw switch,
+// relay and pointer meter, one per two-terminal part, four per rheostat.
+constexpr int BRANCH_SLOTS = 2 * SPDT_SLOTS + TWO_TERMINAL_SLOTS + 2 * RELAY_SLOTS +
+                             4 * RHEOSTAT_SLOTS + 2 * 2 * METER_SLOTS;
 constexpr int WIRE_POINTS = 100;
 constexpr int POSE_ENTRIES = 8;
 
@@ -218,7 +221,9 @@ enum SolveStatus : int32_t {
   STATUS_SOLVED = 0,     // every equation holds one variable
   STATUS_DEPENDENT = 1,  // an equation was left empty
   STATUS_COUPLED = 2,    // an equation still couples several variables
-  STATUS_TOO_LARGE = 3,  // the bench needs more branches or variables than the solver holds
+  // Nothing could be calculated: values that are not numbers in a bench too
+  // large to eliminate the plain way (see EquationSystem::DENSE_LIMIT).
+  STATUS_NOT_SOLVED = 3,
 };
 
 class SoundPlayer;

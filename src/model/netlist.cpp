@@ -97,7 +97,8 @@ int CountBranches(const Bench& bench) {
 }
 
 bool BuildBranchList(Bench& bench) {
-  for (BranchRecord& b : bench.branches) b = BranchRecord{};
+  // Slots past the list in use are clear already.
+  for (int i = CountBranches(bench) - 1; i >= 0; --i) bench.branches[i] = BranchRecord{};
   if (BranchesNeeded(bench) > BRANCH_SLOTS) return false;
 
   BranchWriter out{bench};
@@ -147,10 +148,11 @@ bool BuildBranchList(Bench& bench) {
 // are branches and whose edges are wires. Branches are taken in order and a
 // link joins a branch's piece to branch 0's at once, so later branches of the
 // same island need no link of their own.
-bool GroundFloatingParts(Bench& bench) {
+void GroundFloatingParts(Bench& bench) {
   AnalysisScratch& s = *bench.scratch;
   const int branches = CountBranches(bench);
-  if (branches == 0) return true;
+  s.extra_link_count = 0;
+  if (branches == 0) return;
 
   s.index_branch_nodes(bench, branches);
   s.reset_pieces(branches);
@@ -160,19 +162,23 @@ bool GroundFloatingParts(Bench& bench) {
     const int b = s.first_branch_of(w.node_b);
     if (a >= 0 && b >= 0) s.join(a, b);
   }
+  s.extra_link_count = 0;
   for (int i = 1; i < branches; ++i) {
     if (s.piece(i) == s.piece(0)) continue;
+    s.join(0, i);
     const int slot = CountWires(bench);
-    if (slot >= WIRE_SLOTS) return false;
+    if (slot >= WIRE_SLOTS) {
+      // A full wire table: the link goes into the equations only.
+      s.extra_links[s.extra_link_count++] = {bench.branches[0].node_a, bench.branches[i].node_a};
+      continue;
+    }
     WireRecord& w = bench.wires[slot];
     w = WireRecord{};
     w.state = WIRE_GROUND_LINK;
     w.node_a = bench.branches[0].node_a;
     w.node_b = bench.branches[i].node_a;
     w.wire_id = bench.take_id();
-    s.join(0, i);
   }
-  return true;
 }
 
 }  // namespace voltaro

@@ -12,8 +12,9 @@ bool BuildBranchList(Bench& bench);
 
 // Adds a ground link (a wire of state 3) from branch 0's terminal A to
 // terminal A of every branch that no chain of wires and branches joins to
-// branch 0. Returns false when the wire table has no room for a link.
-bool GroundFloatingParts(Bench& bench);
+// branch 0. A link the full wire table has no room for is kept with the
+// analysis and enters the equations all the same.
+void GroundFloatingParts(Bench& bench);
 
 // Number of leading branches in use.
 int CountBranches(const Bench& bench);

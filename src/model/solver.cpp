@@ -1,5 +1,6 @@
 #include "model/solver.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -7,10 +8,8 @@
 namespace voltaro {
 namespace {
 
-constexpr int S = EquationSystem::STORAGE;
-
-// The dense matrix is the one truth about every value; an entry whose bits
-// are those of +0 is "empty". Only the sign of a zero could tell a skipped
+// The matrix is the one truth about every value; an entry whose bits are
+// those of +0 is "empty". Only the sign of a zero could tell a skipped
 // "x - 0 * y" from a done one, and no zero is ever a divisor here, so no
 // empty entry can change any other value.
 bool empty(double v) {
@@ -18,45 +17,49 @@ bool empty(double v) {
 }
 
 // For each line (a row, or a column) the indices of its entries that are not
-// empty, in no particular order; `pos` gives an index's place in its list so
-// that it can be taken out at once. A place is trusted only when the list
-// holds that index there, so `pos` never needs clearing.
+// empty, in no particular order. Each entry's place in its row's and its
+// column's list is kept with its value, so that it can be taken out at once;
+// a place is trusted only when the list holds that index there, so places
+// never need clearing.
 struct SparseLists {
-  std::unique_ptr<int16_t[]> items{new int16_t[S * S]()};
-  std::unique_ptr<int16_t[]> pos{new int16_t[S * S]()};
-  std::unique_ptr<int[]> len{new int[S]()};
+  std::vector<std::vector<int16_t>> items;
 
-  const int16_t* begin(int line) const { return &items[line * S]; }
-  const int16_t* end(int line) const { return &items[line * S] + len[line]; }
-  void add(int line, int i) {
-    items[line * S + len[line]] = static_cast<int16_t>(i);
-    pos[line * S + i] = static_cast<int16_t>(len[line]++);
+  void reserve(int lines) {
+    if (static_cast<int>(items.size()) < lines) items.resize(lines);
   }
-  void remove(int line, int i) {
-    const int at = pos[line * S + i];
-    const int16_t last = items[line * S + --len[line]];
-    items[line * S + at] = last;
-    pos[line * S + last] = static_cast<int16_t>(at);
+  // Room for `entries` in every line up to `lines`.
+  void reserve_all(int lines, int entries) {
+    for (int i = 0; i < lines; ++i) items[i].reserve(entries);
   }
+  const int16_t* begin(int line) const { return items[line].data(); }
+  const int16_t* end(int line) const { return items[line].data() + items[line].size(); }
+  int len(int line) const { return static_cast<int>(items[line].size()); }
 };
 
 // A tournament over the rows for the pivot search: every node holds the row
 // with the larger coefficient maximum of its two halves, the later row on a
 // tie, just as a row-major scan with ">=" ends on the last of equal values.
 struct PivotTree {
-  static constexpr int LEAVES = 512;
-  static_assert(LEAVES >= S);
-  std::unique_ptr<int[]> node{new int[2 * LEAVES]()};
+  int leaves = 0;
+  std::vector<int> node;
 
+  void reserve(int rows) {
+    int l = 2;
+    while (l < rows) l *= 2;
+    if (l > leaves) {
+      leaves = l;
+      node.assign(2 * l, 0);
+    }
+  }
   int winner() const { return node[1]; }
   void build(const double* row_max) {
-    for (int r = 0; r < LEAVES; ++r) node[LEAVES + r] = r;
-    for (int i = LEAVES - 1; i >= 1; --i) node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
+    for (int r = 0; r < leaves; ++r) node[leaves + r] = r;
+    for (int i = leaves - 1; i >= 1; --i) node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
   }
   // After row's maximum changed. Above a node whose winner stays the same
   // other row, nothing changes.
   void update(const double* row_max, int row) {
-    for (int i = (LEAVES + row) / 2; i >= 1; i /= 2) {
+    for (int i = (leaves + row) / 2; i >= 1; i /= 2) {
       const int before = node[i];
       node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
       if (node[i] == before && before != row) return;
@@ -73,77 +76,183 @@ struct Coefficient {
   double value;
 };
 
+// Grows `v` to hold at least `size` elements, at least doubling it; what it
+// holds is kept.
+template <class T>
+void Reserve(std::vector<T>& v, size_t size) {
+  if (v.size() < size) v.resize(std::max(size, 2 * v.size()));
+}
+
+// Like Reserve for a plain array whose new room is left untouched until it
+// is written, so that room reserved and never used costs no memory.
+template <class T>
+struct Buffer {
+  std::unique_ptr<T[]> data;
+  size_t size = 0;
+
+  void reserve(size_t n) {
+    if (n <= size) return;
+    const size_t grown = std::max(n, 2 * size);
+    std::unique_ptr<T[]> fresh(new T[grown]);
+    std::copy(data.get(), data.get() + size, fresh.get());
+    data = std::move(fresh);
+    size = grown;
+  }
+  T& operator[](size_t i) { return data[i]; }
+  const T& operator[](size_t i) const { return data[i]; }
+};
+
 }  // namespace
+
+// The coefficients in tiles of 16 x 16, each made when an entry in it is
+// first written and kept for later systems: a bench's tableau fills only a
+// few tiles of each row, so a large bench costs memory by its entries, not
+// by the square of its size.
+class EquationSystem::Matrix {
+ public:
+  static constexpr int SHIFT = 4;
+  static constexpr int SIDE = 1 << SHIFT;
+  struct Tile {
+    double value[SIDE * SIDE] = {};
+    int16_t row_pos[SIDE * SIDE];  // the entry's place in its row's list
+    int16_t col_pos[SIDE * SIDE];  // the entry's place in its column's list
+  };
+
+  // Room for rows and columns 0..n.
+  void reserve(int n) {
+    const int bands = (n >> SHIFT) + 1;
+    if (bands <= bands_) return;
+    std::vector<int32_t> table(static_cast<size_t>(bands) * bands, -1);
+    for (int r = 0; r < bands_; ++r) {
+      for (int c = 0; c < bands_; ++c) table[r * bands + c] = table_[r * bands_ + c];
+    }
+    table_.swap(table);
+    bands_ = bands;
+  }
+
+  // Every tile of rows and columns 0..n made now, rather than while
+  // eliminating.
+  void make_all(int n) {
+    for (int r = 0; r <= n; r += SIDE) {
+      for (int c = 0; c <= n; c += SIDE) tile(r, c);
+    }
+  }
+
+  double get(int r, int c) const {
+    if (r < 0 || c < 0 || (r >> SHIFT) >= bands_ || (c >> SHIFT) >= bands_) return 0;
+    const int32_t t = table_[(r >> SHIFT) * bands_ + (c >> SHIFT)];
+    return t < 0 ? 0.0 : tiles_[t]->value[cell(r, c)];
+  }
+  Tile& tile(int r, int c) { return tile_at(table_[(r >> SHIFT) * bands_ + (c >> SHIFT)]); }
+  double& at(int r, int c) { return tile(r, c).value[cell(r, c)]; }
+
+  // The tiles of one row, for walking along it.
+  int32_t* band_row(int r) { return &table_[(r >> SHIFT) * bands_]; }
+  Tile& tile_at(int32_t& t) {
+    if (t < 0) {
+      t = static_cast<int32_t>(tiles_.size());
+      tiles_.push_back(std::unique_ptr<Tile>(new Tile));
+    }
+    return *tiles_[t];
+  }
+  static int cell(int r, int c) { return ((r & (SIDE - 1)) << SHIFT) | (c & (SIDE - 1)); }
+
+  // Every value +0 again, in every tile ever made.
+  void zero_all() {
+    for (auto& t : tiles_) std::memset(t->value, 0, sizeof(t->value));
+  }
+
+ private:
+  int bands_ = 0;
+  std::vector<int32_t> table_;  // tile of each pair of bands, -1 none
+  std::vector<std::unique_ptr<Tile>> tiles_;
+};
 
 struct EquationSystem::Workspace {
   SparseLists rows;  // per row: its columns
   SparseLists cols;  // per column: its rows
   // Largest absolute coefficient of each row not yet used as a pivot row and
   // the last column holding it; -1 for used rows and rows outside 1..n.
-  std::unique_ptr<double[]> row_max{new double[PivotTree::LEAVES]()};
-  std::unique_ptr<int[]> row_arg{new int[PivotTree::LEAVES]()};
-  std::unique_ptr<uint8_t[]> used{new uint8_t[S]()};
+  std::vector<double> row_max;
+  std::vector<int> row_arg;
+  std::vector<uint8_t> used;
   PivotTree tree;
   // The divided pivot row's non-zero entries.
-  std::unique_ptr<int[]> pivot_cols{new int[S]()};
-  std::unique_ptr<double[]> pivot_vals{new double[S]()};
+  std::vector<int> pivot_cols;
+  std::vector<double> pivot_vals;
 
   // The last elimination done in full, as far as the right-hand side sees
   // it: per step the pivot row, the pivot and where its targets end; per
-  // target the row and its factor. At most n targets in each of n steps.
+  // target the row and its factor.
   struct Step {
     int row;
     double pivot;
     int end;
   };
-  std::unique_ptr<Step[]> steps{new Step[S]};
+  std::vector<Step> steps;
   int step_count = 0;
-  std::unique_ptr<int[]> target_rows{new int[S * S]};
-  std::unique_ptr<double[]> factors{new double[S * S]};
-  // The matrix it left behind (each row holds little once eliminated).
-  static constexpr int FINAL_ENTRIES = 16 * S;
-  std::unique_ptr<Coefficient[]> final_entries{new Coefficient[FINAL_ENTRIES]};
+  Buffer<int> target_rows;
+  Buffer<double> factors;
+  // The matrix it left behind (each row holds little once eliminated); not
+  // recorded when it holds more than this many entries per row on average.
+  static constexpr int FINAL_ENTRIES_PER_ROW = 16;
+  Buffer<Coefficient> final_entries;
   int final_count = 0;
   bool recorded = false;
   int recorded_n = -1;
-  std::unique_ptr<double[]> rhs_work{new double[S]};
+  std::vector<double> rhs_work;
 
   // The coefficients written since reset(), in order, compared as they come
   // with those of the last system; a bench builds the same sequence for the
   // same network.
-  static constexpr int LOG_ENTRIES = 16 * S;
-  std::unique_ptr<Coefficient[]> log{new Coefficient[LOG_ENTRIES]};
+  Buffer<Coefficient> log;
   int log_count = -1;  // length of the last complete sequence; -1 none
   int log_pos = 0;
   bool log_same = false;
   // Set by reset(): a second solve() would eliminate an eliminated matrix,
   // which is no record of the system built.
   bool fresh = false;
+
+  void reserve(int n) {
+    rows.reserve(n + 1);
+    cols.reserve(n + 1);
+    tree.reserve(n + 1);
+    Reserve(row_max, tree.leaves);
+    Reserve(row_arg, tree.leaves);
+    Reserve(used, n + 1);
+    Reserve(pivot_cols, n + 1);
+    Reserve(pivot_vals, n + 1);
+    Reserve(steps, n + 1);
+    Reserve(rhs_work, n + 1);
+    final_entries.reserve(static_cast<size_t>(FINAL_ENTRIES_PER_ROW) * (n + 1));
+    log.reserve(static_cast<size_t>(FINAL_ENTRIES_PER_ROW) * (n + 1));
+  }
 };
 
 EquationSystem::EquationSystem()
-    : m_(new double[S * S]()),
-      rhs_(new double[S]()),
-      solution_(new double[S]()),
-      w_(std::make_unique<Workspace>()) {}
+    : m_(std::make_unique<Matrix>()), w_(std::make_unique<Workspace>()) {
+  reset(0);
+}
 
 EquationSystem::~EquationSystem() = default;
 
-void EquationSystem::clear_entries() {
-  Workspace& w = *w_;
-  for (int r = 0; r < extent_; ++r) {
-    for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) m_[index(r, *c)] = 0;
-  }
-  for (int i = 0; i < extent_; ++i) w.rows.len[i] = w.cols.len[i] = 0;
+double EquationSystem::get(int row, int col) const {
+  return m_->get(row, col);
 }
 
 void EquationSystem::clear_written() {
+  Workspace& w = *w_;
   if (dense_) {
     // The plain elimination may have left signed zeros anywhere.
-    for (int r = 0; r < extent_; ++r) std::memset(&m_[index(r, 0)], 0, sizeof(double) * S);
-    for (int i = 0; i < extent_; ++i) w_->rows.len[i] = w_->cols.len[i] = 0;
+    m_->zero_all();
   } else {
-    clear_entries();
+    for (int r = 0; r < extent_; ++r) {
+      for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) m_->at(r, *c) = 0;
+    }
+  }
+  for (int i = 0; i < extent_; ++i) {
+    w.rows.items[i].clear();
+    w.cols.items[i].clear();
   }
   extent_ = 0;
   dense_ = false;
@@ -152,30 +261,58 @@ void EquationSystem::clear_written() {
 void EquationSystem::reset(int n) {
   clear_written();
   n_ = n;
-  for (int r = 0; r <= n && r < S; ++r) rhs_[r] = solution_[r] = 0;
-  extent_ = n + 1 < S ? n + 1 : S;
+  m_->reserve(n);
+  w_->reserve(n);
+  if (n <= DENSE_LIMIT) {
+    // A system of this size gets everything any elimination of it can need,
+    // so that a bench analysed once is analysed again without touching the
+    // heap; larger ones grow as their fill needs.
+    m_->make_all(n);
+    w_->rows.reserve_all(n + 1, n + 1);
+    w_->cols.reserve_all(n + 1, n + 1);
+    w_->target_rows.reserve(static_cast<size_t>(n + 1) * (n + 1));
+    w_->factors.reserve(static_cast<size_t>(n + 1) * (n + 1));
+  }
+  Reserve(rhs_, n + 1);
+  Reserve(solution_, n + 1);
+  for (int r = 0; r <= n; ++r) rhs_[r] = solution_[r] = 0;
+  extent_ = n + 1;
+  gave_up_ = false;
   w_->log_pos = 0;
   w_->log_same = w_->recorded && n == w_->recorded_n;
   w_->fresh = true;
 }
 
 void EquationSystem::add_entry(int row, int col) {
-  w_->rows.add(row, col);
-  w_->cols.add(col, row);
+  Matrix::Tile& t = m_->tile(row, col);
+  const int cell = Matrix::cell(row, col);
+  std::vector<int16_t>& r = w_->rows.items[row];
+  std::vector<int16_t>& c = w_->cols.items[col];
+  t.row_pos[cell] = static_cast<int16_t>(r.size());
+  r.push_back(static_cast<int16_t>(col));
+  t.col_pos[cell] = static_cast<int16_t>(c.size());
+  c.push_back(static_cast<int16_t>(row));
 }
 
 void EquationSystem::remove_entry(int row, int col) {
-  w_->rows.remove(row, col);
-  w_->cols.remove(col, row);
+  std::vector<int16_t>& r = w_->rows.items[row];
+  const int at_r = m_->tile(row, col).row_pos[Matrix::cell(row, col)];
+  const int16_t last_col = r.back();
+  r[at_r] = last_col;
+  m_->tile(row, last_col).row_pos[Matrix::cell(row, last_col)] = static_cast<int16_t>(at_r);
+  r.pop_back();
+  std::vector<int16_t>& c = w_->cols.items[col];
+  const int at_c = m_->tile(row, col).col_pos[Matrix::cell(row, col)];
+  const int16_t last_row = c.back();
+  c[at_c] = last_row;
+  m_->tile(last_row, col).col_pos[Matrix::cell(last_row, col)] = static_cast<int16_t>(at_c);
+  c.pop_back();
 }
 
 void EquationSystem::log_coefficient(int row, int col, double value) {
   Workspace& w = *w_;
   const int k = w.log_pos++;
-  if (k >= Workspace::LOG_ENTRIES) {
-    w.log_same = false;
-    return;
-  }
+  w.log.reserve(k + 1);
   Coefficient& c = w.log[k];
   if (k < w.log_count && c.row == row && c.col == col &&
       std::bit_cast<uint64_t>(c.value) == std::bit_cast<uint64_t>(value)) {
@@ -189,7 +326,7 @@ void EquationSystem::set(int row, int col, double value) {
   // The elimination sees rows and columns 1..n only.
   if (row < 1 || row > n_ || col < 1 || col > n_) return;
   log_coefficient(row, col, value);
-  double& e = m_[index(row, col)];
+  double& e = m_->at(row, col);
   const bool was_empty = empty(e);
   e = value;
   if (dense_) return;
@@ -201,9 +338,8 @@ void EquationSystem::rescan_row_max(int row) {
   Workspace& w = *w_;
   double best = 0;
   int arg = 0;
-  const double* mr = &m_[index(row, 0)];
   for (const int16_t* c = w.rows.begin(row); c != w.rows.end(row); ++c) {
-    const double a = std::fabs(mr[*c]);
+    const double a = std::fabs(m_->at(row, *c));
     if (a > best || (a == best && *c > arg)) {
       best = a;
       arg = *c;
@@ -215,10 +351,11 @@ void EquationSystem::rescan_row_max(int row) {
 
 void EquationSystem::solve() {
   Workspace& w = *w_;
+  Matrix& m = *m_;
   const int n = n_;
   const bool fresh = w.fresh;
   const bool same_system = fresh && w.log_same && w.log_pos == w.log_count;
-  w.log_count = w.log_pos <= Workspace::LOG_ENTRIES ? w.log_pos : -1;
+  w.log_count = w.log_pos;
   w.fresh = w.log_same = false;
   replayed_ = same_system && replay();
   if (replayed_) return;
@@ -229,12 +366,12 @@ void EquationSystem::solve() {
     finish_densely(0, 0, 0);
     return;
   }
-  for (int r = 0; r < PivotTree::LEAVES; ++r) w.row_max[r] = -1;
+  for (int r = 0; r < w.tree.leaves; ++r) w.row_max[r] = -1;
   for (int r = 1; r <= n; ++r) {
     w.used[r] = 0;
     rescan_row_max(r);
   }
-  w.tree.build(w.row_max.get());
+  w.tree.build(w.row_max.data());
 
   w.step_count = 0;
   int targets_end = 0;
@@ -242,22 +379,22 @@ void EquationSystem::solve() {
     const int p = w.tree.winner();
     if (!(w.row_max[p] > 0)) break;
     const int pcol = w.row_arg[p];
-    const double pivot = m_[index(p, pcol)];
+    const double pivot = m.at(p, pcol);
     w.used[p] = 1;
     ++used;
     w.row_max[p] = -1;
-    w.tree.update(w.row_max.get(), p);
+    w.tree.update(w.row_max.data(), p);
 
     // Divide the pivot row; zeros stay zeros. Every divided entry is at most
     // 1 in size (the pivot is the row's largest), so only an infinite or
     // undefined coefficient can make a value that is not finite.
     bool finite = true;
     int np = 0;
-    double* mp = &m_[index(p, 0)];
-    for (int i = w.rows.len[p] - 1; i >= 0; --i) {
+    for (int i = w.rows.len(p) - 1; i >= 0; --i) {
       const int k = w.rows.begin(p)[i];
-      const double v = mp[k] / pivot;
-      mp[k] = v;
+      double& cell = m.at(p, k);
+      const double v = cell / pivot;
+      cell = v;
       finite &= std::isfinite(v);
       if (empty(v)) {
         remove_entry(p, k);
@@ -269,11 +406,13 @@ void EquationSystem::solve() {
     rhs_[p] = rhs_[p] / pivot;
     finite &= std::isfinite(rhs_[p]);
 
+    w.target_rows.reserve(targets_end + w.cols.len(pcol));
+    w.factors.reserve(targets_end + w.cols.len(pcol));
     int* const target_rows = &w.target_rows[targets_end];
     double* const factors = &w.factors[targets_end];
     int nt = 0;
     for (const int16_t* r = w.cols.begin(pcol); r != w.cols.end(pcol); ++r) {
-      const double f = m_[index(*r, pcol)];
+      const double f = m.at(*r, pcol);
       if (*r == p || f == 0) continue;
       finite &= std::isfinite(f);
       target_rows[nt] = *r;
@@ -291,7 +430,8 @@ void EquationSystem::solve() {
     for (int t = 0; t < nt; ++t) {
       const int j = target_rows[t];
       const double f = factors[t];
-      double* mj = &m_[index(j, 0)];
+      int32_t* const tiles_of_j = m.band_row(j);
+      const int cells_of_j = Matrix::cell(j, 0);
       // The largest changed entry, and what became of the row's old largest.
       const int old_arg = w.row_arg[j];
       double best = -1, at_old_arg = -1;
@@ -299,9 +439,11 @@ void EquationSystem::solve() {
       bool old_arg_changed = false;
       for (int i = 0; i < np; ++i) {
         const int k = w.pivot_cols[i];
-        const double before = mj[k];
+        double& cell =
+            m.tile_at(tiles_of_j[k >> Matrix::SHIFT]).value[cells_of_j | (k & (Matrix::SIDE - 1))];
+        const double before = cell;
         const double after = before - f * w.pivot_vals[i];
-        mj[k] = after;
+        cell = after;
         if (empty(before)) {
           if (!empty(after)) add_entry(j, k);
         } else if (empty(after)) {
@@ -335,7 +477,7 @@ void EquationSystem::solve() {
       } else {
         rescan_row_max(j);
       }
-      if (w.row_max[j] != old_max) w.tree.update(w.row_max.get(), j);
+      if (w.row_max[j] != old_max) w.tree.update(w.row_max.data(), j);
     }
   }
   if (fresh) record_result();
@@ -346,9 +488,9 @@ void EquationSystem::record_result() {
   Workspace& w = *w_;
   int count = 0;
   for (int r = 1; r <= n_; ++r) {
-    if (count + w.rows.len[r] > Workspace::FINAL_ENTRIES) return;
+    if (count + w.rows.len(r) > Workspace::FINAL_ENTRIES_PER_ROW * (n_ + 1)) return;
     for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) {
-      w.final_entries[count++] = {static_cast<int16_t>(r), *c, m_[index(r, *c)]};
+      w.final_entries[count++] = {static_cast<int16_t>(r), *c, m_->at(r, *c)};
     }
   }
   w.final_count = count;
@@ -362,7 +504,7 @@ void EquationSystem::record_result() {
 // inf), so then the elimination is done in full after all.
 bool EquationSystem::replay() {
   Workspace& w = *w_;
-  double* b = w.rhs_work.get();
+  double* b = w.rhs_work.data();
   for (int i = 1; i <= n_; ++i) b[i] = rhs_[i];
   int t = 0;
   for (int s = 0; s < w.step_count; ++s) {
@@ -372,10 +514,11 @@ bool EquationSystem::replay() {
     for (; t < step.end; ++t) b[w.target_rows[t]] = b[w.target_rows[t]] - w.factors[t] * bp;
   }
   for (int i = 1; i <= n_; ++i) rhs_[i] = b[i];
-  clear_entries();
+  clear_written();
+  extent_ = n_ + 1;
   for (int e = 0; e < w.final_count; ++e) {
     const Coefficient& c = w.final_entries[e];
-    m_[index(c.row, c.col)] = c.value;
+    m_->at(c.row, c.col) = c.value;
     add_entry(c.row, c.col);
   }
   read_off();
@@ -384,24 +527,32 @@ bool EquationSystem::replay() {
 
 void EquationSystem::read_off() {
   for (int i = 1; i <= n_; ++i) {
-    int first = S;
+    int first = n_ + 1;
     for (const int16_t* c = w_->rows.begin(i); c != w_->rows.end(i); ++c) {
-      if (*c < first && m_[index(i, *c)] != 0) first = *c;
+      if (*c < first && m_->at(i, *c) != 0) first = *c;
     }
-    if (first < S) solution_[first] = rhs_[i] / m_[index(i, first)];
+    if (first <= n_) solution_[first] = rhs_[i] / m_->at(i, first);
   }
 }
 
 void EquationSystem::finish_densely(int used, int prow, int pcol) {
   Workspace& w = *w_;
+  Matrix& m = *m_;
   const int n = n_;
+  if (n > DENSE_LIMIT) {
+    // The plain elimination would need every coefficient of a large system;
+    // a bench with values that are not numbers gets no solution instead.
+    gave_up_ = true;
+    for (int r = 0; r <= n; ++r) solution_[r] = 0;
+    return;
+  }
   dense_ = true;
   for (;;) {
     if (prow != 0) {
       for (int j = 1; j <= n; ++j) {
         if (j == prow) continue;
-        const double f = m_[index(j, pcol)];
-        for (int k = 1; k <= n; ++k) m_[index(j, k)] = m_[index(j, k)] - f * m_[index(prow, k)];
+        const double f = m.at(j, pcol);
+        for (int k = 1; k <= n; ++k) m.at(j, k) = m.at(j, k) - f * m.at(prow, k);
         rhs_[j] = rhs_[j] - f * rhs_[prow];
       }
       if (used >= n) break;
@@ -411,10 +562,10 @@ void EquationSystem::finish_densely(int used, int prow, int pcol) {
     for (int j = 1; j <= n; ++j) {
       if (w.used[j]) continue;
       for (int l = 1; l <= n; ++l) {
-        const double a = std::fabs(m_[index(j, l)]);
+        const double a = std::fabs(m.at(j, l));
         if (a >= best) {
           best = a;
-          pivot = m_[index(j, l)];
+          pivot = m.at(j, l);
           prow = j;
           pcol = l;
         }
@@ -423,7 +574,7 @@ void EquationSystem::finish_densely(int used, int prow, int pcol) {
     if (best == 0) break;
     w.used[prow] = 1;
     ++used;
-    for (int k = 1; k <= n; ++k) m_[index(prow, k)] = m_[index(prow, k)] / pivot;
+    for (int k = 1; k <= n; ++k) m.at(prow, k) = m.at(prow, k) / pivot;
     rhs_[prow] = rhs_[prow] / pivot;
   }
   read_off_dense();
@@ -432,8 +583,8 @@ void EquationSystem::finish_densely(int used, int prow, int pcol) {
 void EquationSystem::read_off_dense() {
   for (int i = 1; i <= n_; ++i) {
     for (int j = 1; j <= n_; ++j) {
-      if (m_[index(i, j)] != 0) {
-        solution_[j] = rhs_[i] / m_[index(i, j)];
+      if (m_->at(i, j) != 0) {
+        solution_[j] = rhs_[i] / m_->at(i, j);
         break;
       }
     }
@@ -444,10 +595,10 @@ int EquationSystem::classify() const {
   for (int i = 1; i <= n_; ++i) {
     int count = 0;
     if (dense_) {
-      for (int j = 1; j <= n_; ++j) count += m_[index(i, j)] != 0;
+      for (int j = 1; j <= n_; ++j) count += m_->get(i, j) != 0;
     } else {
       for (const int16_t* c = w_->rows.begin(i); c != w_->rows.end(i); ++c) {
-        count += m_[index(i, *c)] != 0;
+        count += m_->get(i, *c) != 0;
       }
     }
     if (count == 0) return 1;

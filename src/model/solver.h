@@ -5,17 +5,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace voltaro {
 
 class EquationSystem {
  public:
-  // Rows and columns are numbered from 1; a system of 500 or more variables
-  // is never built.
-  static constexpr int MAX_VARIABLES = 499;
-  static constexpr int STORAGE = 501;
+  // Where a value that is not finite turns up, skipping zero factors is no
+  // longer exact and the rest of the elimination is done the plain way over
+  // the whole matrix. That is done up to this size; a larger system with
+  // such values is given up (see gave_up()).
+  static constexpr int DENSE_LIMIT = 499;
 
-  // Every buffer the elimination needs is allocated here, once.
+  // Storage grows with the largest system ever built and is kept, so that a
+  // bench analysed once is analysed again without touching the heap.
   EquationSystem();
   ~EquationSystem();
   EquationSystem(const EquationSystem&) = delete;
@@ -27,9 +30,9 @@ class EquationSystem {
   int size() const { return n_; }
 
   // Coefficient of variable `col` in equation `row`, both in 1..size();
-  // anything outside the system is not kept.
+  // anything outside the system is not kept and reads as 0.
   void set(int row, int col, double value);
-  double get(int row, int col) const { return m_[index(row, col)]; }
+  double get(int row, int col) const;
   void set_rhs(int row, double value) { rhs_[row] = value; }
   double rhs(int row) const { return rhs_[row]; }
   double solution(int col) const { return solution_[col]; }
@@ -58,16 +61,16 @@ class EquationSystem {
   // How the last solve() went. Finished densely: an infinite or undefined
   // value appeared (a bench with a NaN resistance, say), where passing over
   // a zero factor is no longer exact. Replayed: only the right-hand side was
-  // new and the recorded elimination was run on it.
+  // new and the recorded elimination was run on it. Gave up: such a value
+  // appeared in a system larger than DENSE_LIMIT; the solution is all zero.
   bool finished_densely() const { return dense_; }
   bool replayed() const { return replayed_; }
+  bool gave_up() const { return gave_up_; }
 
  private:
   struct Workspace;
+  class Matrix;
 
-  static int index(int row, int col) { return row * STORAGE + col; }
-
-  void clear_entries();
   void clear_written();
   void log_coefficient(int row, int col, double value);
   bool replay();
@@ -86,9 +89,10 @@ class EquationSystem {
   int extent_ = 0;
   bool dense_ = false;
   bool replayed_ = false;
-  std::unique_ptr<double[]> m_;
-  std::unique_ptr<double[]> rhs_;
-  std::unique_ptr<double[]> solution_;
+  bool gave_up_ = false;
+  std::unique_ptr<Matrix> m_;
+  std::vector<double> rhs_;
+  std::vector<double> solution_;
   std::unique_ptr<Workspace> w_;
 };
 

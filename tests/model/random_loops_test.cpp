@@ -25,12 +25,18 @@ using testing::NodalReference;
 using testing::NodalResult;
 using testing::RandomBenchMaker;
 
+// The branch list, the ground links and the equations, as the analysis
+// builds them.
+bool BuildSystem(Bench& bench) {
+  if (!BuildBranchList(bench)) return false;
+  GroundFloatingParts(bench);
+  return BuildEquations(bench) == 0;
+}
+
 // The analysis up to the results in the branch list, without the state rules
 // that would change switches and diodes afterwards.
 bool Analyse(Bench& bench) {
-  if (!BuildBranchList(bench) || !GroundFloatingParts(bench) || BuildEquations(bench) != 0) {
-    return false;
-  }
+  if (!BuildSystem(bench)) return false;
   SolveEquations(bench);
   DistributeResults(bench);
   return true;
@@ -68,9 +74,7 @@ TEST(RandomBenches, WithoutLoopsOfNearZeroPartsTheEquationsAreThePlainOnes) {
     for (int i = 0; i < 600; ++i) {
       maker.build(bench);
       if (::testing::Test::HasFatalFailure()) return;
-      if (!BuildBranchList(bench) || !GroundFloatingParts(bench) || BuildEquations(bench) != 0) {
-        continue;
-      }
+      if (!BuildSystem(bench)) continue;
       if (bench.scratch->looped_count > 0) {
         ++looped;
       } else {
