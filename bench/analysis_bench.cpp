@@ -66,6 +66,29 @@ BENCHMARK(BM_AnalysisMaxBench)
     ->Arg(static_cast<int>(MaxBench::LoopRich))
     ->Unit(benchmark::kMicrosecond);
 
+// The fullest bench the placement limits allow: 198 two-terminal parts, 500
+// wires, pointer meters, rheostats, relays and double-throw switches; the
+// equations far past the 499 variables they were once capped at.
+void BM_AnalysisFullestBench(benchmark::State& state) {
+  auto bench = std::make_unique<Bench>();
+  testing::BuildFullestBench(*bench);
+  Settle(*bench);
+  int resistor = 0;
+  while (bench->elements[resistor].kind != KIND_FIXED_RESISTOR) ++resistor;
+  double& r = bench->elements[resistor].resistance;
+  const double values[2] = {r, r * 1.25};
+  int run = 0;
+  for (auto _ : state) {
+    r = values[++run % 2];
+    doing(*bench);
+    benchmark::DoNotOptimize(bench->status);
+  }
+  Report(state, *bench);
+  state.counters["elements"] = CountElements(*bench);
+  state.counters["wires"] = CountWires(*bench);
+}
+BENCHMARK(BM_AnalysisFullestBench)->Unit(benchmark::kMicrosecond);
+
 // The school bench with one station fed by an AC generator that turns a
 // little between runs, as under the timer: only its emf changes.
 void BM_AnalysisTurningGenerator(benchmark::State& state) {

@@ -1,176 +1,20 @@
 #include "model/solver.h"
 
-#include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstring>
+
+#include "model/solver_storage.h"
 
 namespace voltaro {
-namespace {
 
-// The matrix is the one truth about every value; an entry whose bits are
-// those of +0 is "empty". Only the sign of a zero could tell a skipped
-// "x - 0 * y" from a done one, and no zero is ever a divisor here, so no
-// empty entry can change any other value.
-bool empty(double v) {
-  return std::bit_cast<uint64_t>(v) == 0;
-}
-
-// For each line (a row, or a column) the indices of its entries that are not
-// empty, in no particular order. Each entry's place in its row's and its
-// column's list is kept with its value, so that it can be taken out at once;
-// a place is trusted only when the list holds that index there, so places
-// never need clearing.
-struct SparseLists {
-  std::vector<std::vector<int16_t>> items;
-
-  void reserve(int lines) {
-    if (static_cast<int>(items.size()) < lines) items.resize(lines);
-  }
-  // Room for `entries` in every line up to `lines`.
-  void reserve_all(int lines, int entries) {
-    for (int i = 0; i < lines; ++i) items[i].reserve(entries);
-  }
-  const int16_t* begin(int line) const { return items[line].data(); }
-  const int16_t* end(int line) const { return items[line].data() + items[line].size(); }
-  int len(int line) const { return static_cast<int>(items[line].size()); }
-};
-
-// A tournament over the rows for the pivot search: every node holds the row
-// with the larger coefficient maximum of its two halves, the later row on a
-// tie, just as a row-major scan with ">=" ends on the last of equal values.
-struct PivotTree {
-  int leaves = 0;
-  std::vector<int> node;
-
-  void reserve(int rows) {
-    int l = 2;
-    while (l < rows) l *= 2;
-    if (l > leaves) {
-      leaves = l;
-      node.assign(2 * l, 0);
-    }
-  }
-  int winner() const { return node[1]; }
-  void build(const double* row_max) {
-    for (int r = 0; r < leaves; ++r) node[leaves + r] = r;
-    for (int i = leaves - 1; i >= 1; --i) node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
-  }
-  // After row's maximum changed. Above a node whose winner stays the same
-  // other row, nothing changes.
-  void update(const double* row_max, int row) {
-    for (int i = (leaves + row) / 2; i >= 1; i /= 2) {
-      const int before = node[i];
-      node[i] = pick(row_max, node[2 * i], node[2 * i + 1]);
-      if (node[i] == before && before != row) return;
-    }
-  }
-  // `left` comes from the half with the smaller row numbers.
-  static int pick(const double* row_max, int left, int right) {
-    return row_max[left] > row_max[right] ? left : right;
-  }
-};
-
-struct Coefficient {
-  int16_t row, col;
-  double value;
-};
-
-// Grows `v` to hold at least `size` elements, at least doubling it; what it
-// holds is kept.
-template <class T>
-void Reserve(std::vector<T>& v, size_t size) {
-  if (v.size() < size) v.resize(std::max(size, 2 * v.size()));
-}
-
-// Like Reserve for a plain array whose new room is left untouched until it
-// is written, so that room reserved and never used costs no memory.
-template <class T>
-struct Buffer {
-  std::unique_ptr<T[]> data;
-  size_t size = 0;
-
-  void reserve(size_t n) {
-    if (n <= size) return;
-    const size_t grown = std::max(n, 2 * size);
-    std::unique_ptr<T[]> fresh(new T[grown]);
-    std::copy(data.get(), data.get() + size, fresh.get());
-    data = std::move(fresh);
-    size = grown;
-  }
-  T& operator[](size_t i) { return data[i]; }
-  const T& operator[](size_t i) const { return data[i]; }
-};
-
-}  // namespace
-
-// The coefficients in tiles of 16 x 16, each made when an entry in it is
-// first written and kept for later systems: a bench's tableau fills only a
-// few tiles of each row, so a large bench costs memory by its entries, not
-// by the square of its size.
-class EquationSystem::Matrix {
- public:
-  static constexpr int SHIFT = 4;
-  static constexpr int SIDE = 1 << SHIFT;
-  struct Tile {
-    double value[SIDE * SIDE] = {};
-    int16_t row_pos[SIDE * SIDE];  // the entry's place in its row's list
-    int16_t col_pos[SIDE * SIDE];  // the entry's place in its column's list
-  };
-
-  // Room for rows and columns 0..n.
-  void reserve(int n) {
-    const int bands = (n >> SHIFT) + 1;
-    if (bands <= bands_) return;
-    std::vector<int32_t> table(static_cast<size_t>(bands) * bands, -1);
-    for (int r = 0; r < bands_; ++r) {
-      for (int c = 0; c < bands_; ++c) table[r * bands + c] = table_[r * bands_ + c];
-    }
-    table_.swap(table);
-    bands_ = bands;
-  }
-
-  // Every tile of rows and columns 0..n made now, rather than while
-  // eliminating.
-  void make_all(int n) {
-    for (int r = 0; r <= n; r += SIDE) {
-      for (int c = 0; c <= n; c += SIDE) tile(r, c);
-    }
-  }
-
-  double get(int r, int c) const {
-    if (r < 0 || c < 0 || (r >> SHIFT) >= bands_ || (c >> SHIFT) >= bands_) return 0;
-    const int32_t t = table_[(r >> SHIFT) * bands_ + (c >> SHIFT)];
-    return t < 0 ? 0.0 : tiles_[t]->value[cell(r, c)];
-  }
-  Tile& tile(int r, int c) { return tile_at(table_[(r >> SHIFT) * bands_ + (c >> SHIFT)]); }
-  double& at(int r, int c) { return tile(r, c).value[cell(r, c)]; }
-
-  // The tiles of one row, for walking along it.
-  int32_t* band_row(int r) { return &table_[(r >> SHIFT) * bands_]; }
-  Tile& tile_at(int32_t& t) {
-    if (t < 0) {
-      t = static_cast<int32_t>(tiles_.size());
-      tiles_.push_back(std::unique_ptr<Tile>(new Tile));
-    }
-    return *tiles_[t];
-  }
-  static int cell(int r, int c) { return ((r & (SIDE - 1)) << SHIFT) | (c & (SIDE - 1)); }
-
-  // Every value +0 again, in every tile ever made.
-  void zero_all() {
-    for (auto& t : tiles_) std::memset(t->value, 0, sizeof(t->value));
-  }
-
- private:
-  int bands_ = 0;
-  std::vector<int32_t> table_;  // tile of each pair of bands, -1 none
-  std::vector<std::unique_ptr<Tile>> tiles_;
-};
+using solver::Buffer;
+using solver::Coefficient;
+using solver::DenseMatrix;
+using solver::empty;
+using solver::PivotTree;
+using solver::Reserve;
+using solver::TiledMatrix;
 
 struct EquationSystem::Workspace {
-  SparseLists rows;  // per row: its columns
-  SparseLists cols;  // per column: its rows
   // Largest absolute coefficient of each row not yet used as a pivot row and
   // the last column holding it; -1 for used rows and rows outside 1..n.
   std::vector<double> row_max;
@@ -214,8 +58,6 @@ struct EquationSystem::Workspace {
   bool fresh = false;
 
   void reserve(int n) {
-    rows.reserve(n + 1);
-    cols.reserve(n + 1);
     tree.reserve(n + 1);
     Reserve(row_max, tree.leaves);
     Reserve(row_arg, tree.leaves);
@@ -229,138 +71,107 @@ struct EquationSystem::Workspace {
   }
 };
 
-EquationSystem::EquationSystem()
-    : m_(std::make_unique<Matrix>()), w_(std::make_unique<Workspace>()) {
-  reset(0);
+struct EquationSystem::Storage {
+  DenseMatrix dense;
+  TiledMatrix tiled;
+};
+
+static_assert(DenseMatrix::STRIDE > EquationSystem::DENSE_LIMIT);
+
+namespace solver {
+
+// The elimination over one kind of storage; both kinds give the same bits.
+template <class Matrix>
+class Elimination {
+ public:
+  Elimination(EquationSystem& sys, Matrix& m) : sys_(sys), w_(*sys.w_), m_(m) {}
+
+  void set(int row, int col, double value);
+  void clear_entries();
+  void solve();
+  int classify() const;
+
+ private:
+  void add_entry(int row, int col);
+  void remove_entry(int row, int col);
+  void rescan_row_max(int row);
+  void record_result();
+  bool replay();
+  void read_off();
+  // Does the rest of the elimination the plain way, from the step whose pivot
+  // row `prow` has just been divided by its pivot.
+  void finish_densely(int used, int prow, int pcol);
+  void read_off_dense();
+
+  EquationSystem& sys_;
+  EquationSystem::Workspace& w_;
+  Matrix& m_;
+};
+
+template <class Matrix>
+void Elimination<Matrix>::add_entry(int row, int col) {
+  m_.row_pos(row, col) = static_cast<int16_t>(m_.rows.add(row, col));
+  m_.col_pos(row, col) = static_cast<int16_t>(m_.cols.add(col, row));
 }
 
-EquationSystem::~EquationSystem() = default;
-
-double EquationSystem::get(int row, int col) const {
-  return m_->get(row, col);
+template <class Matrix>
+void Elimination<Matrix>::remove_entry(int row, int col) {
+  const int at_r = m_.row_pos(row, col);
+  m_.row_pos(row, m_.rows.remove(row, at_r)) = static_cast<int16_t>(at_r);
+  const int at_c = m_.col_pos(row, col);
+  m_.col_pos(m_.cols.remove(col, at_c), col) = static_cast<int16_t>(at_c);
 }
 
-void EquationSystem::clear_written() {
-  Workspace& w = *w_;
-  if (dense_) {
-    // The plain elimination may have left signed zeros anywhere.
-    m_->zero_all();
-  } else {
-    for (int r = 0; r < extent_; ++r) {
-      for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) m_->at(r, *c) = 0;
-    }
+template <class Matrix>
+void Elimination<Matrix>::clear_entries() {
+  for (int r = 0; r < sys_.extent_; ++r) {
+    for (const int16_t* c = m_.rows.begin(r); c != m_.rows.end(r); ++c) m_.at(r, *c) = 0;
   }
-  for (int i = 0; i < extent_; ++i) {
-    w.rows.items[i].clear();
-    w.cols.items[i].clear();
+  for (int i = 0; i < sys_.extent_; ++i) {
+    m_.rows.clear(i);
+    m_.cols.clear(i);
   }
-  extent_ = 0;
-  dense_ = false;
 }
 
-void EquationSystem::reset(int n) {
-  clear_written();
-  n_ = n;
-  m_->reserve(n);
-  w_->reserve(n);
-  if (n <= DENSE_LIMIT) {
-    // A system of this size gets everything any elimination of it can need,
-    // so that a bench analysed once is analysed again without touching the
-    // heap; larger ones grow as their fill needs.
-    m_->make_all(n);
-    w_->rows.reserve_all(n + 1, n + 1);
-    w_->cols.reserve_all(n + 1, n + 1);
-    w_->target_rows.reserve(static_cast<size_t>(n + 1) * (n + 1));
-    w_->factors.reserve(static_cast<size_t>(n + 1) * (n + 1));
-  }
-  Reserve(rhs_, n + 1);
-  Reserve(solution_, n + 1);
-  for (int r = 0; r <= n; ++r) rhs_[r] = solution_[r] = 0;
-  extent_ = n + 1;
-  gave_up_ = false;
-  w_->log_pos = 0;
-  w_->log_same = w_->recorded && n == w_->recorded_n;
-  w_->fresh = true;
-}
-
-void EquationSystem::add_entry(int row, int col) {
-  Matrix::Tile& t = m_->tile(row, col);
-  const int cell = Matrix::cell(row, col);
-  std::vector<int16_t>& r = w_->rows.items[row];
-  std::vector<int16_t>& c = w_->cols.items[col];
-  t.row_pos[cell] = static_cast<int16_t>(r.size());
-  r.push_back(static_cast<int16_t>(col));
-  t.col_pos[cell] = static_cast<int16_t>(c.size());
-  c.push_back(static_cast<int16_t>(row));
-}
-
-void EquationSystem::remove_entry(int row, int col) {
-  std::vector<int16_t>& r = w_->rows.items[row];
-  const int at_r = m_->tile(row, col).row_pos[Matrix::cell(row, col)];
-  const int16_t last_col = r.back();
-  r[at_r] = last_col;
-  m_->tile(row, last_col).row_pos[Matrix::cell(row, last_col)] = static_cast<int16_t>(at_r);
-  r.pop_back();
-  std::vector<int16_t>& c = w_->cols.items[col];
-  const int at_c = m_->tile(row, col).col_pos[Matrix::cell(row, col)];
-  const int16_t last_row = c.back();
-  c[at_c] = last_row;
-  m_->tile(last_row, col).col_pos[Matrix::cell(last_row, col)] = static_cast<int16_t>(at_c);
-  c.pop_back();
-}
-
-void EquationSystem::log_coefficient(int row, int col, double value) {
-  Workspace& w = *w_;
-  const int k = w.log_pos++;
-  w.log.reserve(k + 1);
-  Coefficient& c = w.log[k];
-  if (k < w.log_count && c.row == row && c.col == col &&
-      std::bit_cast<uint64_t>(c.value) == std::bit_cast<uint64_t>(value)) {
-    return;
-  }
-  w.log_same = false;
-  c = {static_cast<int16_t>(row), static_cast<int16_t>(col), value};
-}
-
-void EquationSystem::set(int row, int col, double value) {
-  // The elimination sees rows and columns 1..n only.
-  if (row < 1 || row > n_ || col < 1 || col > n_) return;
-  log_coefficient(row, col, value);
-  double& e = m_->at(row, col);
+template <class Matrix>
+void Elimination<Matrix>::set(int row, int col, double value) {
+  double& e = m_.at(row, col);
   const bool was_empty = empty(e);
   e = value;
-  if (dense_) return;
+  if (sys_.dense_) return;
   if (was_empty && !empty(value)) add_entry(row, col);
   if (!was_empty && empty(value)) remove_entry(row, col);
 }
 
-void EquationSystem::rescan_row_max(int row) {
-  Workspace& w = *w_;
+template <class Matrix>
+void Elimination<Matrix>::rescan_row_max(int row) {
   double best = 0;
   int arg = 0;
-  for (const int16_t* c = w.rows.begin(row); c != w.rows.end(row); ++c) {
-    const double a = std::fabs(m_->at(row, *c));
+  for (const int16_t* c = m_.rows.begin(row); c != m_.rows.end(row); ++c) {
+    const double a = std::fabs(m_.at(row, *c));
     if (a > best || (a == best && *c > arg)) {
       best = a;
       arg = *c;
     }
   }
-  w.row_max[row] = best;
-  w.row_arg[row] = arg;
+  w_.row_max[row] = best;
+  w_.row_arg[row] = arg;
 }
 
-void EquationSystem::solve() {
-  Workspace& w = *w_;
-  Matrix& m = *m_;
-  const int n = n_;
+template <class Matrix>
+void Elimination<Matrix>::solve() {
+  EquationSystem::Workspace& w = w_;
+  Matrix& m = m_;
+  std::vector<double>& rhs = sys_.rhs_;
+  const int n = sys_.n_;
   const bool fresh = w.fresh;
   const bool same_system = fresh && w.log_same && w.log_pos == w.log_count;
   w.log_count = w.log_pos;
   w.fresh = w.log_same = false;
-  replayed_ = same_system && replay();
-  if (replayed_) return;
+  sys_.replayed_ = same_system && replay();
+  if (sys_.replayed_) return;
   w.recorded = false;
-  if (dense_) {
+  if (sys_.dense_) {
     // Values were written behind the lists' back; start from scratch.
     for (int r = 0; r <= n; ++r) w.used[r] = 0;
     finish_densely(0, 0, 0);
@@ -390,8 +201,8 @@ void EquationSystem::solve() {
     // undefined coefficient can make a value that is not finite.
     bool finite = true;
     int np = 0;
-    for (int i = w.rows.len(p) - 1; i >= 0; --i) {
-      const int k = w.rows.begin(p)[i];
+    for (int i = m_.rows.len(p) - 1; i >= 0; --i) {
+      const int k = m_.rows.begin(p)[i];
       double& cell = m.at(p, k);
       const double v = cell / pivot;
       cell = v;
@@ -403,15 +214,15 @@ void EquationSystem::solve() {
         w.pivot_vals[np++] = v;
       }
     }
-    rhs_[p] = rhs_[p] / pivot;
-    finite &= std::isfinite(rhs_[p]);
+    rhs[p] = rhs[p] / pivot;
+    finite &= std::isfinite(rhs[p]);
 
-    w.target_rows.reserve(targets_end + w.cols.len(pcol));
-    w.factors.reserve(targets_end + w.cols.len(pcol));
+    w.target_rows.reserve(targets_end + m_.cols.len(pcol));
+    w.factors.reserve(targets_end + m_.cols.len(pcol));
     int* const target_rows = &w.target_rows[targets_end];
     double* const factors = &w.factors[targets_end];
     int nt = 0;
-    for (const int16_t* r = w.cols.begin(pcol); r != w.cols.end(pcol); ++r) {
+    for (const int16_t* r = m_.cols.begin(pcol); r != m_.cols.end(pcol); ++r) {
       const double f = m.at(*r, pcol);
       if (*r == p || f == 0) continue;
       finite &= std::isfinite(f);
@@ -426,12 +237,11 @@ void EquationSystem::solve() {
     targets_end += nt;
     w.steps[w.step_count++] = {p, pivot, targets_end};
 
-    const double rhs_p = rhs_[p];
+    const double rhs_p = rhs[p];
     for (int t = 0; t < nt; ++t) {
       const int j = target_rows[t];
       const double f = factors[t];
-      int32_t* const tiles_of_j = m.band_row(j);
-      const int cells_of_j = Matrix::cell(j, 0);
+      auto mj = m.row(j);
       // The largest changed entry, and what became of the row's old largest.
       const int old_arg = w.row_arg[j];
       double best = -1, at_old_arg = -1;
@@ -439,8 +249,7 @@ void EquationSystem::solve() {
       bool old_arg_changed = false;
       for (int i = 0; i < np; ++i) {
         const int k = w.pivot_cols[i];
-        double& cell =
-            m.tile_at(tiles_of_j[k >> Matrix::SHIFT]).value[cells_of_j | (k & (Matrix::SIDE - 1))];
+        double& cell = mj[k];
         const double before = cell;
         const double after = before - f * w.pivot_vals[i];
         cell = after;
@@ -459,7 +268,7 @@ void EquationSystem::solve() {
           at_old_arg = a;
         }
       }
-      rhs_[j] = rhs_[j] - f * rhs_p;
+      rhs[j] = rhs[j] - f * rhs_p;
       if (w.used[j]) continue;
 
       // Entries left alone are at most the old maximum, and those equal to it
@@ -484,76 +293,83 @@ void EquationSystem::solve() {
   read_off();
 }
 
-void EquationSystem::record_result() {
-  Workspace& w = *w_;
+template <class Matrix>
+void Elimination<Matrix>::record_result() {
+  EquationSystem::Workspace& w = w_;
+  const int n = sys_.n_;
   int count = 0;
-  for (int r = 1; r <= n_; ++r) {
-    if (count + w.rows.len(r) > Workspace::FINAL_ENTRIES_PER_ROW * (n_ + 1)) return;
-    for (const int16_t* c = w.rows.begin(r); c != w.rows.end(r); ++c) {
-      w.final_entries[count++] = {static_cast<int16_t>(r), *c, m_->at(r, *c)};
+  for (int r = 1; r <= n; ++r) {
+    if (count + m_.rows.len(r) > EquationSystem::Workspace::FINAL_ENTRIES_PER_ROW * (n + 1)) return;
+    for (const int16_t* c = m_.rows.begin(r); c != m_.rows.end(r); ++c) {
+      w.final_entries[count++] = {static_cast<int16_t>(r), *c, m_.at(r, *c)};
     }
   }
   w.final_count = count;
   w.recorded = true;
-  w.recorded_n = n_;
+  w.recorded_n = n;
 }
 
 // The matrix is that of the recorded elimination, so its pivots and factors
 // are too; only the right-hand side is carried through them. A right-hand
 // value that is not finite would make the skipped zero factors count (0 x
 // inf), so then the elimination is done in full after all.
-bool EquationSystem::replay() {
-  Workspace& w = *w_;
+template <class Matrix>
+bool Elimination<Matrix>::replay() {
+  EquationSystem::Workspace& w = w_;
+  std::vector<double>& rhs = sys_.rhs_;
+  const int n = sys_.n_;
   double* b = w.rhs_work.data();
-  for (int i = 1; i <= n_; ++i) b[i] = rhs_[i];
+  for (int i = 1; i <= n; ++i) b[i] = rhs[i];
   int t = 0;
   for (int s = 0; s < w.step_count; ++s) {
-    const Workspace::Step& step = w.steps[s];
+    const EquationSystem::Workspace::Step& step = w.steps[s];
     const double bp = b[step.row] = b[step.row] / step.pivot;
     if (!std::isfinite(bp)) return false;
     for (; t < step.end; ++t) b[w.target_rows[t]] = b[w.target_rows[t]] - w.factors[t] * bp;
   }
-  for (int i = 1; i <= n_; ++i) rhs_[i] = b[i];
-  clear_written();
-  extent_ = n_ + 1;
+  for (int i = 1; i <= n; ++i) rhs[i] = b[i];
+  clear_entries();
   for (int e = 0; e < w.final_count; ++e) {
     const Coefficient& c = w.final_entries[e];
-    m_->at(c.row, c.col) = c.value;
+    m_.at(c.row, c.col) = c.value;
     add_entry(c.row, c.col);
   }
   read_off();
   return true;
 }
 
-void EquationSystem::read_off() {
-  for (int i = 1; i <= n_; ++i) {
-    int first = n_ + 1;
-    for (const int16_t* c = w_->rows.begin(i); c != w_->rows.end(i); ++c) {
-      if (*c < first && m_->at(i, *c) != 0) first = *c;
+template <class Matrix>
+void Elimination<Matrix>::read_off() {
+  const int n = sys_.n_;
+  for (int i = 1; i <= n; ++i) {
+    int first = n + 1;
+    for (const int16_t* c = m_.rows.begin(i); c != m_.rows.end(i); ++c) {
+      if (*c < first && m_.at(i, *c) != 0) first = *c;
     }
-    if (first <= n_) solution_[first] = rhs_[i] / m_->at(i, first);
+    if (first <= n) sys_.solution_[first] = sys_.rhs_[i] / m_.at(i, first);
   }
 }
 
-void EquationSystem::finish_densely(int used, int prow, int pcol) {
-  Workspace& w = *w_;
-  Matrix& m = *m_;
-  const int n = n_;
-  if (n > DENSE_LIMIT) {
+template <class Matrix>
+void Elimination<Matrix>::finish_densely(int used, int prow, int pcol) {
+  EquationSystem::Workspace& w = w_;
+  std::vector<double>& rhs = sys_.rhs_;
+  const int n = sys_.n_;
+  if (n > EquationSystem::DENSE_LIMIT) {
     // The plain elimination would need every coefficient of a large system;
     // a bench with values that are not numbers gets no solution instead.
-    gave_up_ = true;
-    for (int r = 0; r <= n; ++r) solution_[r] = 0;
+    sys_.gave_up_ = true;
+    for (int r = 0; r <= n; ++r) sys_.solution_[r] = 0;
     return;
   }
-  dense_ = true;
+  sys_.dense_ = true;
   for (;;) {
     if (prow != 0) {
       for (int j = 1; j <= n; ++j) {
         if (j == prow) continue;
-        const double f = m.at(j, pcol);
-        for (int k = 1; k <= n; ++k) m.at(j, k) = m.at(j, k) - f * m.at(prow, k);
-        rhs_[j] = rhs_[j] - f * rhs_[prow];
+        const double f = m_.at(j, pcol);
+        for (int k = 1; k <= n; ++k) m_.at(j, k) = m_.at(j, k) - f * m_.at(prow, k);
+        rhs[j] = rhs[j] - f * rhs[prow];
       }
       if (used >= n) break;
     }
@@ -562,10 +378,10 @@ void EquationSystem::finish_densely(int used, int prow, int pcol) {
     for (int j = 1; j <= n; ++j) {
       if (w.used[j]) continue;
       for (int l = 1; l <= n; ++l) {
-        const double a = std::fabs(m.at(j, l));
+        const double a = std::fabs(m_.at(j, l));
         if (a >= best) {
           best = a;
-          pivot = m.at(j, l);
+          pivot = m_.at(j, l);
           prow = j;
           pcol = l;
         }
@@ -574,37 +390,136 @@ void EquationSystem::finish_densely(int used, int prow, int pcol) {
     if (best == 0) break;
     w.used[prow] = 1;
     ++used;
-    for (int k = 1; k <= n; ++k) m.at(prow, k) = m.at(prow, k) / pivot;
-    rhs_[prow] = rhs_[prow] / pivot;
+    for (int k = 1; k <= n; ++k) m_.at(prow, k) = m_.at(prow, k) / pivot;
+    rhs[prow] = rhs[prow] / pivot;
   }
   read_off_dense();
 }
 
-void EquationSystem::read_off_dense() {
-  for (int i = 1; i <= n_; ++i) {
-    for (int j = 1; j <= n_; ++j) {
-      if (m_->at(i, j) != 0) {
-        solution_[j] = rhs_[i] / m_->at(i, j);
+template <class Matrix>
+void Elimination<Matrix>::read_off_dense() {
+  const int n = sys_.n_;
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n; ++j) {
+      if (m_.at(i, j) != 0) {
+        sys_.solution_[j] = sys_.rhs_[i] / m_.at(i, j);
         break;
       }
     }
   }
 }
 
-int EquationSystem::classify() const {
-  for (int i = 1; i <= n_; ++i) {
+template <class Matrix>
+int Elimination<Matrix>::classify() const {
+  const int n = sys_.n_;
+  for (int i = 1; i <= n; ++i) {
     int count = 0;
-    if (dense_) {
-      for (int j = 1; j <= n_; ++j) count += m_->get(i, j) != 0;
+    if (sys_.dense_) {
+      for (int j = 1; j <= n; ++j) count += m_.get(i, j) != 0;
     } else {
-      for (const int16_t* c = w_->rows.begin(i); c != w_->rows.end(i); ++c) {
-        count += m_->get(i, *c) != 0;
+      for (const int16_t* c = m_.rows.begin(i); c != m_.rows.end(i); ++c) {
+        count += m_.get(i, *c) != 0;
       }
     }
     if (count == 0) return 1;
     if (count >= 2) return 2;
   }
   return 0;
+}
+
+}  // namespace solver
+
+EquationSystem::EquationSystem()
+    : m_(std::make_unique<Storage>()), w_(std::make_unique<Workspace>()) {
+  reset(0);
+}
+
+EquationSystem::~EquationSystem() = default;
+
+double EquationSystem::get(int row, int col) const {
+  return tiled_ ? m_->tiled.get(row, col) : m_->dense.get(row, col);
+}
+
+void EquationSystem::clear_written() {
+  if (tiled_) {
+    if (dense_) {
+      m_->tiled.zero_all();
+      for (int i = 0; i < extent_; ++i) m_->tiled.rows.clear(i), m_->tiled.cols.clear(i);
+    } else {
+      solver::Elimination(*this, m_->tiled).clear_entries();
+    }
+  } else {
+    if (dense_) {
+      // The plain elimination may have left signed zeros anywhere.
+      m_->dense.zero_rows(extent_);
+      for (int i = 0; i < extent_; ++i) m_->dense.rows.clear(i), m_->dense.cols.clear(i);
+    } else {
+      solver::Elimination(*this, m_->dense).clear_entries();
+    }
+  }
+  extent_ = 0;
+  dense_ = false;
+}
+
+void EquationSystem::reset(int n) {
+  clear_written();
+  n_ = n;
+  tiled_ = n > DENSE_LIMIT;
+  if (tiled_) {
+    m_->tiled.reserve(n);
+  } else {
+    m_->dense.reserve(n);
+  }
+  Workspace& w = *w_;
+  w.reserve(n);
+  if (!tiled_) {
+    // A system of this size gets everything any elimination of it can need,
+    // so that a bench analysed once is analysed again without touching the
+    // heap; larger ones grow as their fill needs.
+    w.target_rows.reserve(static_cast<size_t>(n + 1) * (n + 1));
+    w.factors.reserve(static_cast<size_t>(n + 1) * (n + 1));
+  }
+  Reserve(rhs_, n + 1);
+  Reserve(solution_, n + 1);
+  for (int r = 0; r <= n; ++r) rhs_[r] = solution_[r] = 0;
+  extent_ = n + 1;
+  gave_up_ = false;
+  w.log_pos = 0;
+  w.log_same = w.recorded && n == w.recorded_n;
+  w.fresh = true;
+}
+
+void EquationSystem::set(int row, int col, double value) {
+  // The elimination sees rows and columns 1..n only.
+  if (row < 1 || row > n_ || col < 1 || col > n_) return;
+  Workspace& w = *w_;
+  const int k = w.log_pos++;
+  w.log.reserve(k + 1);
+  Coefficient& c = w.log[k];
+  if (k >= w.log_count || c.row != row || c.col != col ||
+      std::bit_cast<uint64_t>(c.value) != std::bit_cast<uint64_t>(value)) {
+    w.log_same = false;
+    c = {static_cast<int16_t>(row), static_cast<int16_t>(col), value};
+  }
+  if (tiled_) {
+    solver::Elimination(*this, m_->tiled).set(row, col, value);
+  } else {
+    solver::Elimination(*this, m_->dense).set(row, col, value);
+  }
+}
+
+void EquationSystem::solve() {
+  if (tiled_) {
+    solver::Elimination(*this, m_->tiled).solve();
+  } else {
+    solver::Elimination(*this, m_->dense).solve();
+  }
+}
+
+int EquationSystem::classify() const {
+  auto& self = const_cast<EquationSystem&>(*this);
+  return tiled_ ? solver::Elimination(self, self.m_->tiled).classify()
+                : solver::Elimination(self, self.m_->dense).classify();
 }
 
 }  // namespace voltaro

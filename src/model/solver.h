@@ -9,6 +9,11 @@
 
 namespace voltaro {
 
+namespace solver {
+template <class Matrix>
+class Elimination;
+}
+
 class EquationSystem {
  public:
   // Where a value that is not finite turns up, skipping zero factors is no
@@ -68,21 +73,12 @@ class EquationSystem {
   bool gave_up() const { return gave_up_; }
 
  private:
+  template <class Matrix>
+  friend class solver::Elimination;
   struct Workspace;
-  class Matrix;
+  struct Storage;
 
   void clear_written();
-  void log_coefficient(int row, int col, double value);
-  bool replay();
-  void record_result();
-  void read_off();
-  void add_entry(int row, int col);
-  void remove_entry(int row, int col);
-  void rescan_row_max(int row);
-  // Does the rest of the elimination the plain way, from the step whose pivot
-  // row `prow` has just been divided by its pivot.
-  void finish_densely(int used, int prow, int pcol);
-  void read_off_dense();
 
   int n_ = 0;
   // Rows below this bound may hold coefficients that are not +0.
@@ -90,7 +86,9 @@ class EquationSystem {
   bool dense_ = false;
   bool replayed_ = false;
   bool gave_up_ = false;
-  std::unique_ptr<Matrix> m_;
+  // Up to DENSE_LIMIT the coefficients are kept whole, above it in tiles.
+  bool tiled_ = false;
+  std::unique_ptr<Storage> m_;
   std::vector<double> rhs_;
   std::vector<double> solution_;
   std::unique_ptr<Workspace> w_;
