@@ -124,9 +124,11 @@ void bulb(QPainter& p, double glow, bool burnt) {
   globe = globe.united(neck);
   QRadialGradient glass(burnt || glow <= 0 ? QPointF(11, 9) : QPointF(14.5, 12), 16);
   if (burnt) {
-    glass.setColorAt(0, QColor(214, 214, 210));
-    glass.setColorAt(0.7, QColor(160, 156, 150));
-    glass.setColorAt(1, QColor(110, 106, 100));
+    // The metal of the burnt filament has blackened the inside of the
+    // globe: smoky glass, darkest at the top.
+    glass.setColorAt(0, QColor(120, 114, 106));
+    glass.setColorAt(0.6, QColor(78, 72, 66));
+    glass.setColorAt(1, QColor(48, 44, 40));
   } else {
     // A cold bulb is grey glass; as the filament heats, the whole globe
     // fills with warm light, brighter at every step.
@@ -136,20 +138,39 @@ void bulb(QPainter& p, double glow, bool burnt) {
     glass.setColorAt(0.55, QColor(mix(170, 255), mix(178, 222), mix(188, 80)));
     glass.setColorAt(1, QColor(mix(120, 238), mix(128, 160), mix(140, 25)));
   }
-  p.setPen(QPen(burnt ? QColor(90, 88, 84) : QColor(120, 130, 140), 0.8));
+  p.setPen(QPen(burnt ? QColor(40, 36, 32) : QColor(120, 130, 140), 0.8));
   p.setBrush(glass);
   p.drawPath(globe);
+  if (burnt) {
+    QRadialGradient soot(QPointF(14.5, 5), 11);
+    soot.setColorAt(0, QColor(18, 16, 14, 230));
+    soot.setColorAt(1, QColor(18, 16, 14, 0));
+    p.save();
+    p.setClipPath(globe);
+    p.setPen(Qt::NoPen);
+    p.setBrush(soot);
+    p.drawEllipse(QPointF(14.5, 5), 13, 9);
+    p.restore();
+  }
   // Support wires from the stem to the filament.
   p.setPen(QPen(QColor(120, 120, 125), 0.7));
   p.drawLine(QPointF(12.5, 29), QPointF(10, 13));
   p.drawLine(QPointF(16.5, 29), QPointF(19, 13));
   p.setPen(QPen(QColor(200, 205, 210), 1.6));
   p.drawLine(QPointF(14.5, 31), QPointF(14.5, 22));
+  if (burnt) {
+    // The filament has parted in the middle: two light stubs hang from the
+    // support wires with a clear gap between them.
+    p.setPen(QPen(QColor(235, 230, 215), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(
+        QPolygonF({QPointF(10, 13), QPointF(10.9, 11), QPointF(11.8, 14.5), QPointF(12.6, 17.5)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(19, 13), QPointF(18.1, 11), QPointF(17.2, 14.5), QPointF(16.6, 12.2)}));
+  }
   // The filament: a short coil between the support wires.
   QColor filament;
-  if (burnt)
-    filament = QColor(70, 70, 70);
-  else if (glow <= 0)
+  if (glow <= 0)
     filament = QColor(90, 90, 95);
   else
     filament =
@@ -162,22 +183,16 @@ void bulb(QPainter& p, double glow, bool burnt) {
     p.drawPolyline(QPolygonF({QPointF(10, 13), QPointF(19, 13)}));
     p.restore();
   }
-  p.setPen(QPen(filament, 1.0 + 0.6 * glow));
   QPainterPath coil(QPointF(10, 13));
   const int turns = 5;
   for (int i = 0; i < turns; ++i) {
     const double x = 10 + (i + 0.5) * 9.0 / turns;
-    if (burnt && i == 2) {
-      // The coil has parted: two loose ends hanging down.
-      coil.lineTo(x - 0.5, 15);
-      coil.moveTo(x + 1.2, 15.5);
-      continue;
-    }
     coil.lineTo(x, i % 2 ? 14.5 : 11);
   }
   coil.lineTo(19, 13);
+  p.setPen(QPen(filament, 1.0 + 0.6 * glow));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(coil);
+  if (!burnt) p.drawPath(coil);
   if (glow > 0.4) {
     // A hot filament blooms in the eye, wider the hotter it runs.
     const double r = 3 + 6 * glow;
@@ -190,7 +205,7 @@ void bulb(QPainter& p, double glow, bool burnt) {
     p.drawEllipse(QPointF(14.5, 13), r, r * 0.8);
   }
   // Highlight on the glass.
-  p.setPen(QPen(QColor(255, 255, 255, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(QColor(255, 255, 255, burnt ? 90 : 170), 1.2, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawArc(QRectF(5, 4, 14, 16), 110 * 16, 60 * 16);
   // Screw base with its thread, the side tab (A) and the foot (B).
