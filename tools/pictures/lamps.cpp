@@ -46,64 +46,72 @@ Picture signal_light() {
 }
 
 Picture electric_bell() {
-  // 52 x 68, a bell on its wall board, drawn one pixel lower than its half
-  // size; screws (8, 4) and (42, 4) at the top.
+  // 52 x 68, a bell on a narrow wall board, drawn one pixel lower than its
+  // half size; screws (8, 4) and (42, 4) on brass lugs that stand out from
+  // the board's top corners. Wires come up to the screws from below, in the
+  // clear beside the board: the same wire then meets the bell's symbol
+  // squarely in the circuit view, where its terminals sit on the leads
+  // straight below the screws.
   return drawn("dl_bz.obj", 52, 68, {{8, 4}, {42, 4}}, [](QPainter& p) {
-    const QRectF wall(1, 0.5, 50, 66);
+    const QRectF wall(13, 0.5, 24, 66);
     QLinearGradient g(wall.topLeft(), wall.topRight());
     g.setColorAt(0, shade(ink::wood, 1.1));
     g.setColorAt(1, shade(ink::wood, 0.8));
     p.setPen(QPen(shade(ink::wood, 0.5), 0.8));
     p.setBrush(g);
     p.drawRoundedRect(wall, 3, 3);
+    // The terminal lugs.
+    for (const QRectF& lug : {QRectF(3, 0.5, 13, 7), QRectF(34, 0.5, 13, 7)}) {
+      p.setPen(QPen(shade(ink::brass, 0.45), 0.7));
+      p.setBrush(cylinder_x(lug, ink::brass));
+      p.drawRoundedRect(lug, 2, 2);
+    }
     // The gong.
-    const QPointF gong(26, 51);
-    QRadialGradient metal(gong - QPointF(5, 5), 18);
+    const QPointF gong(25, 52);
+    QRadialGradient metal(gong - QPointF(5, 5), 17);
     metal.setColorAt(0, QColor(255, 250, 225));
     metal.setColorAt(0.4, QColor(215, 185, 95));
     metal.setColorAt(1, QColor(130, 100, 40));
     p.setPen(QPen(QColor(100, 75, 30), 0.8));
     p.setBrush(metal);
-    p.drawEllipse(gong, 14, 14);
+    p.drawEllipse(gong, 13, 13);
     p.setBrush(QColor(90, 70, 30));
     p.drawEllipse(gong, 2, 2);
-    // Leads from the screws down to the electromagnet.
+    // Leads from the lugs down to the electromagnet.
     p.setPen(QPen(ink::copper, 1.1));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(8, 4), QPointF(8, 12));
-    p.drawLine(QPointF(8, 12), QPointF(15, 14));
-    p.drawLine(QPointF(42, 4), QPointF(42, 12));
-    p.drawLine(QPointF(42, 12), QPointF(37, 14));
+    p.drawLine(QPointF(15, 7), QPointF(17, 12));
+    p.drawLine(QPointF(35, 7), QPointF(33, 12));
     // Two coils of the horseshoe magnet with their iron yoke.
     const QColor iron(110, 116, 124);
     p.setPen(QPen(shade(iron, 0.45), 0.7));
-    p.setBrush(cylinder_x(QRectF(11, 11, 30, 4), iron));
-    p.drawRect(QRectF(11, 11, 30, 4));
-    for (double x : {13.0, 29.0}) {
-      const QRectF coil(x, 14, 10, 15);
+    p.setBrush(cylinder_x(QRectF(15, 11, 20, 4), iron));
+    p.drawRect(QRectF(15, 11, 20, 4));
+    for (double x : {16.0, 26.0}) {
+      const QRectF coil(x, 14, 8, 15);
       p.setPen(QPen(shade(ink::copper, 0.4), 0.7));
       p.setBrush(cylinder_y(coil, ink::copper));
       p.drawRoundedRect(coil, 1.5, 1.5);
       p.setPen(QPen(shade(ink::copper, 0.7), 0.5));
-      for (double y = 16; y < 29; y += 2) p.drawLine(QPointF(x + 0.5, y), QPointF(x + 9.5, y));
+      for (double y = 16; y < 29; y += 2) p.drawLine(QPointF(x + 0.5, y), QPointF(x + 7.5, y));
     }
     // Armature on its spring, and the hammer rod down to the gong.
     p.setPen(QPen(shade(iron, 0.45), 0.7));
-    p.setBrush(cylinder_x(QRectF(10, 30.5, 32, 3.5), iron));
-    p.drawRect(QRectF(10, 30.5, 32, 3.5));
+    p.setBrush(cylinder_x(QRectF(14, 30.5, 20, 3.5), iron));
+    p.drawRect(QRectF(14, 30.5, 20, 3.5));
     p.setPen(QPen(QColor(150, 150, 155), 1.2));
-    p.drawLine(QPointF(42, 32), QPointF(46, 32));
-    p.drawLine(QPointF(46, 32), QPointF(46, 14));
+    p.drawLine(QPointF(34, 32), QPointF(35.5, 32));
+    p.drawLine(QPointF(35.5, 32), QPointF(35.5, 14));
     p.setPen(QPen(QColor(60, 60, 66), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(26, 34), QPointF(30, 44));
-    QRadialGradient ball(QPointF(30, 45), 3.5);
+    p.drawLine(QPointF(24, 34), QPointF(28, 43));
+    QRadialGradient ball(QPointF(29, 44), 3.5);
     ball.setColorAt(0, QColor(170, 170, 176));
     ball.setColorAt(1, QColor(40, 40, 44));
     p.setPen(QPen(QColor(20, 20, 22), 0.6));
     p.setBrush(ball);
-    p.drawEllipse(QPointF(31, 46), 3.2, 3.2);
-    screw(p, {8, 4}, 3.4, 30);
-    screw(p, {42, 4}, 3.4, 120);
+    p.drawEllipse(QPointF(29.5, 45), 3.2, 3.2);
+    screw(p, {8, 4}, 3.2, 30);
+    screw(p, {42, 4}, 3.2, 120);
   });
 }
 
