@@ -332,15 +332,24 @@ void BlackBoxNetwork(Layout& l) {
 }
 
 // Coil and magnet: push the magnet in and pull it out, watch the galvanometer.
+// Each step of the drag induces (pixels moved) x turns x strength x 0.005 V
+// in the coil; with 3 turns, strength 3, the coil's 1 ohm and the
+// galvanometer's 95 ohm that is 0.47 mA a pixel. At the rate x0.1 one
+// division is 1 mA: a slow drag, a pixel a step, kicks the needle about half
+// a division, a fast one of six pixels a step nearly three divisions, just
+// inside the scale.
 void CoilAndMagnet(Layout& l) {
   const int coil = l.put(KIND_COIL_AND_MAGNET, 300, 460);
+  l.el(coil).param2 = 3;  // coil 1, turns at the third step
+  l.el(coil).param3 = 3;  // magnet 1, strength at the third step
   const int g = l.put(KIND_GALVANOMETER, 620, 420);
+  l.el(g).param1 = 0.1;  // rate x0.1
   l.wire(l.A(coil), l.A(g), {{420, 428}, {420, 520}, {583, 520}});
   l.wire(l.B(coil), l.B(g), {{380, 481}, {380, 560}, {653, 560}});
   l.note(40, 30,
          {"Electromagnetic induction", "Drag the magnet down into the coil and up again.",
           "The galvanometer kicks while the magnet moves, one way in, the other way out,",
-          "and rests when the magnet stands still."});
+          "and rests when the magnet stands still. Move it faster and the kick is bigger."});
 }
 
 // A rod sliding on rails across a magnetic field.
