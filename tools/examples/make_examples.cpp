@@ -5,83 +5,18 @@
 //
 //   make_examples OUT_DIR
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <cmath>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "document/experiment_file.h"
-#include "model/kinds.h"
-#include "model/placement.h"
-#include "model/tables.h"
+#include "layout.h"
 
 namespace {
 
 using namespace voltaro;
-
-// A bench being laid out, with small helpers for the common moves.
-//
-// Wires run along and across the bench and meet each terminal from the side
-// where it is free: cells, resistors, fuses and leads end to end, meters and
-// the coil of the relay from below, supplies and the bell from above. Where
-// a terminal sits elsewhere on the symbol than on the picture, the wire is
-// brought in so that it meets both squarely.
-struct Layout {
-  std::unique_ptr<Bench> owned = std::make_unique<Bench>();
-  Bench& b = *owned;
-
-  int put(int32_t kind, int x, int y) {
-    const PlaceResult r = PlaceComponent(b, kind, x, y);
-    if (r.outcome != PlaceOutcome::Placed) std::fprintf(stderr, "cannot place kind %d\n", kind);
-    return r.index;
-  }
-  ElementRecord& el(int i) { return b.elements[i]; }
-  int32_t A(int i) { return b.elements[i].node_a; }
-  int32_t B(int i) { return b.elements[i].node_b; }
-  void wire(int32_t from, int32_t to, std::initializer_list<Point> bends = {}) {
-    if (ConnectTerminals(b, from, to, bends) < 0) std::fprintf(stderr, "cannot wire\n");
-  }
-  // A bulb's contacts are the tab at the side of its cap (A) and its foot
-  // (B) in the picture, and the lead ends 25 pixels either side of the
-  // centre in the symbol. A wire through these points turns in to the
-  // contact in the picture and runs on to the lead end in the symbol, both
-  // squarely. The stubs are short, so the current enters at the tab, coming
-  // up from below in line with the symbol's stub, and leaves at the foot:
-  // that way the arrowheads on the stubs stay on the wire.
-  Point bulb_side(int i) { return {el(i).x - 25, el(i).y + 8}; }
-  Point bulb_foot(int i) { return {el(i).x + 25, el(i).y + 19}; }
-  // A slide rheostat's coil ends are below the tube in the picture and at
-  // the ends of the coil's leads in the symbol. A wire coming up from below
-  // at the symbol's end turns in under the tube to the picture's terminal.
-  Point coil_a_corner(const RheostatRecord& r) { return {r.x - 63, r.y + 15}; }
-  Point coil_b_corner(const RheostatRecord& r) { return {r.x + 62, r.y + 15}; }
-  // A note in 13 pixel Arial, its frame measured as the note dialog does.
-  void note(int x, int y, std::vector<std::string> lines, int32_t color = 0x803000) {
-    const int index = CountNotes(b);
-    NoteRecord& n = b.notes[index];
-    n.in_use = 1;
-    n.x = x;
-    n.y = y;
-    n.font_name = "Arial";
-    n.font_height = -13;
-    n.font_size = 10;
-    n.font_color = color;
-    n.font_charset = 1;
-    QFont font("Arial");
-    font.setPixelSize(13);
-    const QFontMetrics metrics(font);
-    for (const std::string& line : lines) {
-      n.width = std::max(n.width, metrics.horizontalAdvance(QString::fromStdString(line)));
-    }
-    n.lines = std::move(lines);
-    n.height = static_cast<int>(std::fabs(n.lines.size() * n.font_height * 1.1));
-  }
-};
+using namespace voltaro::examples;
 
 // Ohm's law: a battery set drives a fixed resistor through a switch, a slide
 // rheostat and a pointer ammeter; a pointer voltmeter reads the resistor.
@@ -329,67 +264,6 @@ void BlackBoxNetwork(Layout& l) {
       {"What is inside the black box?", "The ohmmeter reads the resistance between the two leads.",
        "Guess the network inside, then open the box (right-click it;",
        "ask your teacher for the password) and check."});
-}
-
-// Coil and magnet: push the magnet in and pull it out, watch the galvanometer.
-// Each step of the drag induces (pixels moved) x turns x strength x 0.005 V
-// in the coil; with 3 turns, strength 3, the coil's 1 ohm and the
-// galvanometer's 95 ohm that is 0.47 mA a pixel. At the rate x0.1 one
-// division is 1 mA: a slow drag, a pixel a step, kicks the needle about half
-// a division, a fast one of six pixels a step nearly three divisions, just
-// inside the scale.
-void CoilAndMagnet(Layout& l) {
-  const int coil = l.put(KIND_COIL_AND_MAGNET, 300, 460);
-  l.el(coil).param2 = 3;  // coil 1, turns at the third step
-  l.el(coil).param3 = 3;  // magnet 1, strength at the third step
-  const int g = l.put(KIND_GALVANOMETER, 620, 420);
-  l.el(g).param1 = 0.1;  // rate x0.1
-  l.wire(l.A(coil), l.A(g), {{420, 428}, {420, 520}, {583, 520}});
-  l.wire(l.B(coil), l.B(g), {{380, 481}, {380, 560}, {653, 560}});
-  l.note(40, 30,
-         {"Electromagnetic induction", "Drag the magnet down into the coil and up again.",
-          "The galvanometer kicks while the magnet moves, one way in, the other way out,",
-          "and rests when the magnet stands still. Move it faster and the kick is bigger."});
-}
-
-// A rod sliding on rails across a magnetic field.
-void CuttingRod(Layout& l) {
-  const int rod = l.put(KIND_CUTTING_ROD, 400, 380);
-  l.el(rod).param3 = 2;
-  l.el(rod).param2 = 0.5;
-  l.el(rod).show_params = 3;
-  const int am = l.put(KIND_DIGITAL_AMMETER, 760, 420);
-  l.wire(l.A(rod), l.B(am), {{820, 340}, {820, 520}, {777, 520}});
-  l.wire(l.B(rod), l.A(am), {{700, 419}, {700, 500}, {743, 500}});
-  l.note(40, 30,
-         {"A rod cutting magnetic lines of force",
-          "The rod moves at 2 m/s through a 0.5 T field: the induced current",
-          "flows through the ammeter and the field pushes back on the rod."});
-}
-
-// A generator lights a bulb, or a battery set turns the motor through a
-// switch; the machine's terminals are at the ends of its brush leads.
-void Machine(Layout& l, int32_t kind, const std::vector<std::string>& words) {
-  const int m = l.put(kind, 380, 380);
-  l.el(m).show_params = 1;
-  const int32_t a_y = l.el(m).y + l.el(m).term_a_offset[0].dy;
-  if (kind == KIND_DC_MOTOR) {
-    const int cell = l.put(KIND_BATTERY_SET, 780, 560);
-    l.el(cell).pose = 7;  // + pole down
-    const int sw = l.put(KIND_SPST_SWITCH, 600, a_y - 15);
-    l.el(sw).is_open = 0;
-    l.wire(l.A(m), l.A(sw));
-    l.wire(l.B(sw), l.A(cell), {{780, a_y}});
-    l.wire(l.B(m), l.B(cell), {{367, 640}, {780, 640}});
-  } else {
-    const int bulb = l.put(KIND_BULB, 700, 400);
-    l.el(bulb).param1 = 0.5;
-    l.el(bulb).resistance = 4.5;
-    l.el(bulb).max_current = 1;
-    l.wire(l.A(m), l.A(bulb), {{675, a_y}, l.bulb_side(bulb)});
-    l.wire(l.B(m), l.B(bulb), {{367, 560}, {725, 560}, l.bulb_foot(bulb)});
-  }
-  l.note(40, 30, words);
 }
 
 struct Example {
