@@ -1,11 +1,14 @@
 #include "app/components_box.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QScrollArea>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "app/icons.h"
 #include "model/kinds.h"
 
 namespace voltaro {
@@ -17,11 +20,15 @@ struct BoxButton {
   int bulb_step;  // > 0: a bulb picture instead
   const char* caption;
   const char* hint;
+  std::optional<BoxPic> own = std::nullopt;  // the box's own picture instead
 };
 
 struct Group {
   const char* title;
   std::vector<BoxButton> buttons;
+  // Two columns with the captions wrapped under small pictures: the
+  // induction group fits the box that way without a scroll bar.
+  bool two_columns = false;
 };
 
 const std::vector<Group>& Groups() {
@@ -54,11 +61,14 @@ const std::vector<Group>& Groups() {
         {KIND_SIGNAL_LIGHT, Pic::SignalLight, 0, "", "Signal light"},
         {KIND_BELL, Pic::Bell, 0, "", "Electric ring"}}},
       {"Electr induction",
-       {{KIND_COIL_AND_MAGNET, Pic::Coil0, 0, "coil and magnet", "coil and magnet"},
-        {KIND_CUTTING_ROD, Pic::Rails0, 0, "cut magnetic line", "cutting magnetic line of force"},
-        {KIND_DC_MOTOR, Pic::PoleN, 0, "DC electr motor", "DC electr motor"},
-        {KIND_DC_GENERATOR, Pic::PoleN, 0, "DC generator", "DC generator"},
-        {KIND_AC_GENERATOR, Pic::PoleN, 0, "AC generator", "AC generator"}}},
+       {{KIND_COIL_AND_MAGNET, Pic::Coil0, 0, "coil and magnet", "coil and magnet",
+         BoxPic::CoilAndMagnet},
+        {KIND_CUTTING_ROD, Pic::Rails0, 0, "cut magnetic line", "cutting magnetic line of force",
+         BoxPic::CuttingRod},
+        {KIND_DC_MOTOR, Pic::PoleN, 0, "DC electr motor", "DC electr motor", BoxPic::DcMotor},
+        {KIND_DC_GENERATOR, Pic::PoleN, 0, "DC generator", "DC generator", BoxPic::DcGenerator},
+        {KIND_AC_GENERATOR, Pic::PoleN, 0, "AC generator", "AC generator", BoxPic::AcGenerator}},
+       true},
       {"Others",
        {{KIND_FUSE, Pic::FuseIntact, 0, "", "Fuse"},
         {KIND_DIODE, Pic::Diode, 0, "", "Diode"},
@@ -100,24 +110,37 @@ TForm8::TForm8(const PictureSet& pictures, QWidget* parent)
 
   auto* bar = new QToolBox;
   for (const Group& g : Groups()) {
+    const int first_in_group = static_cast<int>(buttons_.size());
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(4);
+    auto* grid = g.two_columns ? new QGridLayout : nullptr;
+    if (grid) {
+      grid->setSpacing(2);
+      column->addLayout(grid);
+    }
     for (const BoxButton& b : g.buttons) {
       auto* button = new QToolButton;
       button->setCheckable(true);
       button->setAutoRaise(true);
       button->setToolTip(b.hint);
       button->setStatusTip(b.hint);
-      const QImage& image =
-          b.bulb_step > 0 ? pictures.bulb(b.bulb_step) : pictures.keyed(b.picture);
-      const QImage icon =
-          image.isNull() ? image
-                         : image.scaled(100, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+      const QImage& image = b.own             ? pictures.box(*b.own)
+                            : b.bulb_step > 0 ? pictures.bulb(b.bulb_step)
+                                              : pictures.keyed(b.picture);
+      QImage icon = image.isNull() || b.own
+                        ? image
+                        : image.scaled(100, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+      if (grid && !icon.isNull()) icon = CaptionedPicture(icon, b.caption, button->font());
       button->setIcon(QIcon(QPixmap::fromImage(icon)));
       button->setIconSize(icon.size());
-      if (*b.caption) {
+      if (grid) {
+        // The caption is in the picture; the text stays for the hint line
+        // and screen readers.
+        button->setText(b.caption);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+      } else if (*b.caption) {
         button->setText(b.caption);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
       }
@@ -128,7 +151,12 @@ TForm8::TForm8(const PictureSet& pictures, QWidget* parent)
         button->setChecked(true);
         if (kind_chosen) kind_chosen(kind);
       });
-      column->addWidget(button);
+      if (grid) {
+        const int n = static_cast<int>(buttons_.size()) - first_in_group;
+        grid->addWidget(button, n / 2, n % 2);
+      } else {
+        column->addWidget(button);
+      }
       buttons_.push_back({kind, button});
     }
     column->addStretch();

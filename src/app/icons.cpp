@@ -1,8 +1,10 @@
 #include "app/icons.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 namespace voltaro {
@@ -160,6 +162,33 @@ QIcon ToolIcon(const QString& hint) {
   }
   p.end();
   return QIcon(pixmap);
+}
+
+QImage CaptionedPicture(const QImage& picture, const QString& caption, QFont font) {
+  const int width = std::max(picture.width(), 50);
+  const QStringList words = caption.split(' ', Qt::SkipEmptyParts);
+  int pixels = 10;
+  for (; pixels > 7; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetrics m(font);
+    bool fits = true;
+    for (const QString& w : words) fits = fits && m.horizontalAdvance(w) <= width;
+    if (fits) break;
+  }
+  font.setPixelSize(pixels);
+  const QFontMetrics m(font);
+  const QRect text =
+      m.boundingRect(QRect(0, 0, width, 1000), Qt::AlignHCenter | Qt::TextWordWrap, caption);
+  QImage out(width, picture.height() + 1 + text.height(), QImage::Format_ARGB32_Premultiplied);
+  out.fill(Qt::transparent);
+  QPainter p(&out);
+  p.drawImage((width - picture.width()) / 2, 0, picture);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QRect(0, picture.height() + 1, width, text.height()),
+             Qt::AlignHCenter | Qt::TextWordWrap, caption);
+  p.end();
+  return out;
 }
 
 }  // namespace voltaro

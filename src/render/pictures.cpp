@@ -14,6 +14,10 @@ constexpr const char* FILES[PICTURE_COUNT] = {
     "qiege1.obj",    "jinshugan.obj", "djct_n.obj",   "djct_s.obj",
 };
 
+constexpr const char* BOX_FILES[BOX_PICTURES] = {
+    "box_coil.bmp", "box_rod.bmp", "box_motor.bmp", "box_dcgen.bmp", "box_acgen.bmp",
+};
+
 constexpr int FIRST_INDUCTION = static_cast<int>(Pic::Coil0);
 
 QImage Read(const std::string& path) {
@@ -60,6 +64,11 @@ std::optional<std::string> PictureSet::load(const std::string& obj_dir) {
     bulbs_raw_[step] = Read(dir + BulbPictureFile(step));
     if (bulbs_raw_[step].isNull()) return dir + BulbPictureFile(step);
     bulbs_[step] = KeyedCopy(bulbs_raw_[step], qRgb(255, 255, 255));
+  }
+  for (int i = 0; i < BOX_PICTURES; ++i) {
+    const QImage raw = Read(dir + BOX_FILES[i]);
+    if (raw.isNull()) return dir + BOX_FILES[i];
+    box_[i] = KeyedCopy(raw, raw.pixel(0, raw.height() - 1));
   }
   return std::nullopt;
 }

@@ -55,6 +55,12 @@ enum class Pic {
 };
 
 constexpr int PICTURE_COUNT = static_cast<int>(Pic::Count);
+
+// The components box's own pictures of the induction apparatus, drawn for
+// the button size (the bench pictures of these are too big, or the same
+// for all three machines).
+enum class BoxPic { CoilAndMagnet, CuttingRod, DcMotor, DcGenerator, AcGenerator, Count };
+constexpr int BOX_PICTURES = static_cast<int>(BoxPic::Count);
 // Brightness steps 1..10 and the burnt bulb (index 0).
 constexpr int BULB_PICTURES = 11;
 
@@ -76,12 +82,15 @@ class PictureSet {
   // Bulb picture 0 (burnt) to 10, white made see-through.
   const QImage& bulb(int step) const { return bulbs_[step]; }
   const QImage& bulb_raw(int step) const { return bulbs_raw_[step]; }
+  // A components-box picture, its bottom-left colour made see-through.
+  const QImage& box(BoxPic pic) const { return box_[static_cast<int>(pic)]; }
 
  private:
   std::array<QImage, PICTURE_COUNT> raw_;
   std::array<QImage, PICTURE_COUNT> keyed_;
   std::array<QImage, BULB_PICTURES> bulbs_;
   std::array<QImage, BULB_PICTURES> bulbs_raw_;
+  std::array<QImage, BOX_PICTURES> box_;
 };
 
 // A copy of `image` in which every pixel of colour `key` is transparent.

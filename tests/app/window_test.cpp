@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBox>
 #include <QToolButton>
 
 #include "app/main_window.h"
@@ -195,6 +198,38 @@ TEST_F(WindowFixture, ComponentsBoxSetsThePendingKindAndResetsAfterPlacing) {
   window.mouse().Image1MouseUp(0, 0, 300, 300);
   EXPECT_EQ(window.mouse().pending_kind, 0);
   EXPECT_FALSE(window.components_box().button_for(KIND_BULB)->isChecked());
+}
+
+TEST_F(WindowFixture, InductionGroupShowsFivePicturesWithoutScrolling) {
+  TForm8& box = window.components_box();
+  box.show();
+  auto* groups = box.findChild<QToolBox*>();
+  ASSERT_NE(groups, nullptr);
+  const int32_t kinds[] = {KIND_COIL_AND_MAGNET, KIND_CUTTING_ROD, KIND_DC_MOTOR, KIND_DC_GENERATOR,
+                           KIND_AC_GENERATOR};
+  QToolButton* first = box.button_for(kinds[0]);
+  ASSERT_NE(first, nullptr);
+  for (int i = 0; i < groups->count(); ++i) {
+    if (groups->widget(i)->isAncestorOf(first)) groups->setCurrentIndex(i);
+  }
+  QApplication::processEvents();
+  auto* area = qobject_cast<QScrollArea*>(groups->currentWidget());
+  ASSERT_NE(area, nullptr);
+  EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+  std::vector<QImage> icons;
+  for (int32_t kind : kinds) {
+    QToolButton* b = box.button_for(kind);
+    ASSERT_NE(b, nullptr) << kind;
+    EXPECT_EQ(b->visibleRegion().boundingRect(), b->rect()) << kind << " is cut off";
+    icons.push_back(b->icon().pixmap(b->iconSize()).toImage());
+  }
+  // The three machines used to share one picture.
+  for (size_t i = 0; i < icons.size(); ++i) {
+    for (size_t j = i + 1; j < icons.size(); ++j) {
+      EXPECT_NE(icons[i], icons[j]) << kinds[i] << " and " << kinds[j] << " look the same";
+    }
+  }
 }
 
 TEST_F(WindowFixture, PrintingToPdfGivesOnePage) {

@@ -192,6 +192,24 @@ TEST(KeyedPictures, ShareOneBackgroundColour) {
   }
 }
 
+TEST(BoxPictures, AreSmallKeyedPalettePictures) {
+  // The components box's own pictures of the induction apparatus: two to a
+  // row in a box 126 pixels wide, keyed like the apparatus pictures.
+  QImage resistor;
+  ASSERT_TRUE(resistor.load(OBJ + "ptdz1.obj", "BMP"));
+  const QRgb key = resistor.pixel(0, resistor.height() - 1);
+  for (const char* file :
+       {"box_coil.bmp", "box_rod.bmp", "box_motor.bmp", "box_dcgen.bmp", "box_acgen.bmp"}) {
+    const Header h = read_header(OBJ + file);
+    ASSERT_TRUE(h.ok) << file;
+    EXPECT_EQ(h.bits, 8) << file;
+    QImage img;
+    ASSERT_TRUE(img.load(OBJ + file, "BMP")) << file;
+    EXPECT_LE(img.width(), 50) << file;
+    EXPECT_EQ(img.pixel(0, img.height() - 1), key) << file;
+  }
+}
+
 TEST(CoilPictures, HideTheMagnetInsideTheWinding) {
   // The magnet is drawn first over picture x 13 to 52 and the coil over
   // it: any see-through pixel in the winding would show the magnet.

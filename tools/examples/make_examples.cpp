@@ -5,76 +5,18 @@
 //
 //   make_examples OUT_DIR
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <cmath>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "document/experiment_file.h"
-#include "model/kinds.h"
-#include "model/placement.h"
-#include "model/tables.h"
+#include "layout.h"
 
 namespace {
 
 using namespace voltaro;
-
-// A bench being laid out, with small helpers for the common moves.
-//
-// Wires run along and across the bench and meet each terminal from the side
-// where it is free: cells, resistors, fuses and leads end to end, meters and
-// the coil of the relay from below, supplies and the bell from above. Where
-// a terminal sits elsewhere on the symbol than on the picture, the wire is
-// brought in so that it meets both squarely.
-struct Layout {
-  std::unique_ptr<Bench> owned = std::make_unique<Bench>();
-  Bench& b = *owned;
-
-  int put(int32_t kind, int x, int y) {
-    const PlaceResult r = PlaceComponent(b, kind, x, y);
-    if (r.outcome != PlaceOutcome::Placed) std::fprintf(stderr, "cannot place kind %d\n", kind);
-    return r.index;
-  }
-  ElementRecord& el(int i) { return b.elements[i]; }
-  int32_t A(int i) { return b.elements[i].node_a; }
-  int32_t B(int i) { return b.elements[i].node_b; }
-  void wire(int32_t from, int32_t to, std::initializer_list<Point> bends = {}) {
-    if (ConnectTerminals(b, from, to, bends) < 0) std::fprintf(stderr, "cannot wire\n");
-  }
-  // A bulb's contacts are the tab at the side of its cap (A) and its foot
-  // (B) in the picture, and the lead ends 25 pixels either side of the
-  // centre in the symbol. A wire that comes up from below through these
-  // points turns in to the contact in the picture and runs straight on to
-  // the lead end in the symbol.
-  Point bulb_side(int i) { return {el(i).x - 25, el(i).y + 8}; }
-  Point bulb_foot(int i) { return {el(i).x + 25, el(i).y + 19}; }
-  // A note in 13 pixel Arial, its frame measured as the note dialog does.
-  void note(int x, int y, std::vector<std::string> lines, int32_t color = 0x803000) {
-    const int index = CountNotes(b);
-    NoteRecord& n = b.notes[index];
-    n.in_use = 1;
-    n.x = x;
-    n.y = y;
-    n.font_name = "Arial";
-    n.font_height = -13;
-    n.font_size = 10;
-    n.font_color = color;
-    n.font_charset = 1;
-    QFont font("Arial");
-    font.setPixelSize(13);
-    const QFontMetrics metrics(font);
-    for (const std::string& line : lines) {
-      n.width = std::max(n.width, metrics.horizontalAdvance(QString::fromStdString(line)));
-    }
-    n.lines = std::move(lines);
-    n.height = static_cast<int>(std::fabs(n.lines.size() * n.font_height * 1.1));
-  }
-};
+using namespace voltaro::examples;
 
 // Ohm's law: a battery set drives a fixed resistor through a switch, a slide
 // rheostat and a pointer ammeter; a pointer voltmeter reads the resistor.
@@ -97,7 +39,7 @@ void OhmsLaw(Layout& l) {
   const DualMeterRecord& a = l.b.ammeters[am];
   const DualMeterRecord& v = l.b.voltmeters[vm];
   l.wire(l.B(cell), l.A(sw), {{120, 300}});
-  l.wire(l.B(sw), r.node_coil_a, {{440, 300}});
+  l.wire(l.B(sw), r.node_coil_a, {{407, 300}, l.coil_a_corner(r)});
   l.wire(r.node_bar_b, a.node_high, {{880, 235}, {880, 600}, {766, 600}});  // 0.6 A
   l.wire(a.node_common, l.B(res), {{723, 600}});
   l.wire(l.A(res), l.A(cell), {{120, 600}});
@@ -110,7 +52,8 @@ void OhmsLaw(Layout& l) {
 }
 
 // Two bulbs in series and two in parallel on equal supplies. Each supply
-// stands below its bulbs, with the wires coming up to the bulbs' contacts.
+// stands below and to the left of its bulbs, its + pole feeding a run that
+// passes under the bulbs; the current comes back over the top to the - pole.
 void SeriesParallel(Layout& l) {
   const auto bulb = [&](int x, int y) {
     const int i = l.put(KIND_BULB, x, y);
@@ -125,21 +68,20 @@ void SeriesParallel(Layout& l) {
     return i;
   };
   // In series: each bulb gets half the voltage and glows dimly.
-  const int s1 = supply(410, 330);
-  const int b1 = bulb(300, 180), b2 = bulb(520, 180);
-  l.wire(l.B(s1), l.B(b2), {{433, 270}, {545, 270}, l.bulb_foot(b2)});
-  l.wire(l.A(b2), l.B(b1), {l.bulb_side(b2), {495, 240}, {325, 240}, l.bulb_foot(b1)});
-  l.wire(l.A(b1), l.A(s1), {l.bulb_side(b1), {275, 270}, {385, 270}});
+  const int s1 = supply(300, 330);
+  const int b1 = bulb(440, 200), b2 = bulb(600, 200);
+  l.wire(l.B(s1), l.A(b1), {{323, 270}, {415, 270}, l.bulb_side(b1)});
+  l.wire(l.B(b1), l.A(b2), {l.bulb_foot(b1), {465, 270}, {575, 270}, l.bulb_side(b2)});
+  l.wire(l.B(b2), l.A(s1), {l.bulb_foot(b2), {680, 219}, {680, 140}, {275, 140}});
   // In parallel: each bulb gets the whole voltage and glows at its rating.
-  // The side contacts hang from a rail above the bulbs, which comes round
-  // from the supply's + pole on the right; the feet return along a rail
-  // below them.
-  const int s2 = supply(410, 660);
-  const int b3 = bulb(300, 500), b4 = bulb(520, 500);
-  l.wire(l.B(s2), l.A(b3), {{433, 615}, {600, 615}, {600, 440}, {260, 440}, {260, 508}});
-  l.wire(l.B(s2), l.A(b4), {{433, 615}, {600, 615}, {600, 440}, {480, 440}, {480, 508}});
-  l.wire(l.B(b3), l.A(s2), {l.bulb_foot(b3), {325, 590}, {385, 590}});
-  l.wire(l.B(b4), l.A(s2), {l.bulb_foot(b4), {545, 590}, {385, 590}});
+  // Both take their current from the run under them and give it back to a
+  // rail above them.
+  const int s2 = supply(300, 690);
+  const int b3 = bulb(440, 520), b4 = bulb(600, 520);
+  l.wire(l.B(s2), l.A(b3), {{323, 600}, {415, 600}, l.bulb_side(b3)});
+  l.wire(l.B(s2), l.A(b4), {{323, 600}, {575, 600}, l.bulb_side(b4)});
+  l.wire(l.B(b3), l.A(s2), {l.bulb_foot(b3), {520, 539}, {520, 460}, {275, 460}});
+  l.wire(l.B(b4), l.A(s2), {l.bulb_foot(b4), {680, 539}, {680, 460}, {275, 460}});
   l.note(40, 30,
          {"Bulbs in series and in parallel",
           "All four bulbs are rated 2.5 V, 0.75 W and both supplies give 2.5 V.",
@@ -150,26 +92,28 @@ void SeriesParallel(Layout& l) {
 // A cell's internal resistance: read the terminal voltage at two currents.
 // The voltmeter stands right above the cell, its common terminal straight
 // over the cell's - pole; the cell's values are in the note, not over it,
-// so the voltmeter's wires come down clear.
+// so the voltmeter's wires come down clear. The current goes round
+// anticlockwise: from the + pole up into the rheostat's coil, along the top
+// run through the ammeter and the switch, and down into the - pole.
 void InternalResistance(Layout& l) {
-  const int src = l.put(KIND_DRY_CELL, 260, 560);
+  const int src = l.put(KIND_DRY_CELL, 260, 580);
   l.el(src).emf = 1.5;
   l.el(src).resistance = 0.5;
-  const int sw = l.put(KIND_SPST_SWITCH, 220, 305);
+  const int sw = l.put(KIND_SPST_SWITCH, 230, 240);
   l.el(sw).is_open = 0;
-  const int rh = l.put(KIND_SLIDE_RHEOSTAT, 640, 250);
+  const int rh = l.put(KIND_SLIDE_RHEOSTAT, 640, 270);
   l.b.rheostats[rh].resistance = 10;
   l.b.rheostats[rh].show_params = 1;
-  const int am = l.put(KIND_POINTER_AMMETER, 450, 230);
-  const int vm = l.put(KIND_POINTER_VOLTMETER, 254, 430);
+  const int am = l.put(KIND_POINTER_AMMETER, 400, 170);
+  const int vm = l.put(KIND_POINTER_VOLTMETER, 254, 450);
   const RheostatRecord& r = l.b.rheostats[rh];
   const DualMeterRecord& a = l.b.ammeters[am];
   const DualMeterRecord& v = l.b.voltmeters[vm];
-  l.wire(l.B(src), r.node_bar_b, {{860, 560}, {860, 235}});
-  l.wire(r.node_coil_a, a.node_high, {{610, 320}, {456, 320}});  // 0.6 A terminal
-  l.wire(a.node_common, l.B(sw), {{413, 320}});
-  l.wire(l.A(sw), l.A(src), {{120, 320}, {120, 560}});
-  l.wire(v.node_mid, l.B(src), {{260, 515}, {303, 515}});  // 3 V terminal
+  l.wire(l.B(src), r.node_coil_b, {{702, 580}, l.coil_b_corner(r)});
+  l.wire(r.node_bar_a, a.node_high, {{406, 255}});  // 0.6 A terminal
+  l.wire(a.node_common, l.B(sw), {{363, 255}});
+  l.wire(l.A(sw), l.A(src), {{120, 255}, {120, 580}});
+  l.wire(v.node_mid, l.B(src), {{260, 535}, {303, 535}});  // 3 V terminal
   l.wire(v.node_common, l.A(src));
   l.note(40, 30,
          {"Measuring a cell's internal resistance",
@@ -211,7 +155,9 @@ void Wheatstone(Layout& l) {
 
 // A relay: a small control circuit switches the bell's circuit. The control
 // circuit runs below the relay into its coil terminals; the bell's circuit
-// leaves the contacts on the right.
+// leaves the contacts on the right. The bell's wires come up to its screws
+// from below, beside its board, and so meet the ends of its symbol's leads
+// from below, clear of the dome.
 void RelayBell(Layout& l) {
   const int cell = l.put(KIND_DRY_CELL, 180, 600);
   const int sw = l.put(KIND_SPST_SWITCH, 300, 660);
@@ -227,8 +173,8 @@ void RelayBell(Layout& l) {
   l.wire(r.node_coil_b, l.B(sw), {{490, 675}});
   l.wire(l.A(sw), l.A(cell), {{100, 675}, {100, 600}});
   l.wire(r.node_contact_b, l.A(set), {{620, 482}, {620, 560}});
-  l.wire(r.node_contact_a, l.A(bell), {{590, 468}, {590, 310}, {682, 310}});
-  l.wire(l.B(bell), l.B(set), {{716, 310}, {900, 310}, {900, 560}});
+  l.wire(r.node_contact_a, l.A(bell), {{682, 468}});
+  l.wire(l.B(bell), l.B(set), {{716, 430}, {860, 430}, {860, 560}});
   l.note(40, 30,
          {"An electromagnetic relay rings a bell",
           "Close the switch at the bottom: the small current through the coil",
@@ -318,58 +264,6 @@ void BlackBoxNetwork(Layout& l) {
       {"What is inside the black box?", "The ohmmeter reads the resistance between the two leads.",
        "Guess the network inside, then open the box (right-click it;",
        "ask your teacher for the password) and check."});
-}
-
-// Coil and magnet: push the magnet in and pull it out, watch the galvanometer.
-void CoilAndMagnet(Layout& l) {
-  const int coil = l.put(KIND_COIL_AND_MAGNET, 300, 460);
-  const int g = l.put(KIND_GALVANOMETER, 620, 420);
-  l.wire(l.A(coil), l.A(g), {{420, 428}, {420, 520}, {583, 520}});
-  l.wire(l.B(coil), l.B(g), {{380, 481}, {380, 560}, {653, 560}});
-  l.note(40, 30,
-         {"Electromagnetic induction", "Drag the magnet down into the coil and up again.",
-          "The galvanometer kicks while the magnet moves, one way in, the other way out,",
-          "and rests when the magnet stands still."});
-}
-
-// A rod sliding on rails across a magnetic field.
-void CuttingRod(Layout& l) {
-  const int rod = l.put(KIND_CUTTING_ROD, 400, 380);
-  l.el(rod).param3 = 2;
-  l.el(rod).param2 = 0.5;
-  l.el(rod).show_params = 3;
-  const int am = l.put(KIND_DIGITAL_AMMETER, 760, 420);
-  l.wire(l.A(rod), l.B(am), {{820, 340}, {820, 520}, {777, 520}});
-  l.wire(l.B(rod), l.A(am), {{700, 419}, {700, 500}, {743, 500}});
-  l.note(40, 30,
-         {"A rod cutting magnetic lines of force",
-          "The rod moves at 2 m/s through a 0.5 T field: the induced current",
-          "flows through the ammeter and the field pushes back on the rod."});
-}
-
-// A generator lights a bulb, or a battery set turns the motor through a
-// switch; the machine's terminals are at the ends of its brush leads.
-void Machine(Layout& l, int32_t kind, const std::vector<std::string>& words) {
-  const int m = l.put(kind, 380, 380);
-  l.el(m).show_params = 1;
-  const int32_t a_y = l.el(m).y + l.el(m).term_a_offset[0].dy;
-  if (kind == KIND_DC_MOTOR) {
-    const int cell = l.put(KIND_BATTERY_SET, 780, 560);
-    l.el(cell).pose = 7;  // + pole down
-    const int sw = l.put(KIND_SPST_SWITCH, 600, a_y - 15);
-    l.el(sw).is_open = 0;
-    l.wire(l.A(m), l.A(sw));
-    l.wire(l.B(sw), l.A(cell), {{780, a_y}});
-    l.wire(l.B(m), l.B(cell), {{367, 640}, {780, 640}});
-  } else {
-    const int bulb = l.put(KIND_BULB, 700, 400);
-    l.el(bulb).param1 = 0.5;
-    l.el(bulb).resistance = 4.5;
-    l.el(bulb).max_current = 1;
-    l.wire(l.A(m), l.A(bulb), {{675, a_y}, l.bulb_side(bulb)});
-    l.wire(l.B(m), l.B(bulb), {{367, 560}, {725, 560}, l.bulb_foot(bulb)});
-  }
-  l.note(40, 30, words);
 }
 
 struct Example {

@@ -167,7 +167,7 @@ std::vector<SheetEntry> bench_previews(const std::vector<SheetEntry>& pictures) 
   }
   const QImage meter = find(pictures, "wanyb.obj");
   if (!meter.isNull()) {
-    out.push_back(preview("multimeter range 3, half scale", 320, 330, [&](QPainter& p) {
+    out.push_back(preview("multimeter range 3, needles 0, 1/2, 1", 320, 330, [&](QPainter& p) {
       const double x = 160, y = 164;
       put(p, meter, x - 156, y - 160);
       const double r = 3, phi0 = r * 2 * M_PI / 8 + M_PI / 2;
@@ -181,10 +181,12 @@ std::vector<SheetEntry> bench_previews(const std::vector<SheetEntry>& pictures) 
       p.drawLine(P, S);
       p.drawLine(Q, S);
       p.setPen(QColor(255, 0, 0));
-      const double a = 90 * M_PI / 180;
-      p.drawLine(
-          QPointF(x - 12 + std::trunc(60 / std::tan(a)), y - 28),
-          QPointF(x - 12 + std::trunc(180 * std::cos(a)), y + 32 - std::trunc(180 * std::sin(a))));
+      for (double degrees : {135.0, 90.0, 45.0}) {
+        const double a = degrees * M_PI / 180;
+        p.drawLine(QPointF(x - 12 + std::trunc(60 / std::tan(a)), y - 28),
+                   QPointF(x - 12 + std::trunc(180 * std::cos(a)),
+                           y + 32 - std::trunc(180 * std::sin(a))));
+      }
     }));
   }
   const QImage rheostat = find(pictures, "hdbzq1.obj");

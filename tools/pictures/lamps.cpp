@@ -46,64 +46,72 @@ Picture signal_light() {
 }
 
 Picture electric_bell() {
-  // 52 x 68, a bell on its wall board, drawn one pixel lower than its half
-  // size; screws (8, 4) and (42, 4) at the top.
+  // 52 x 68, a bell on a narrow wall board, drawn one pixel lower than its
+  // half size; screws (8, 4) and (42, 4) on brass lugs that stand out from
+  // the board's top corners. Wires come up to the screws from below, in the
+  // clear beside the board: the same wire then meets the bell's symbol
+  // squarely in the circuit view, where its terminals sit on the leads
+  // straight below the screws.
   return drawn("dl_bz.obj", 52, 68, {{8, 4}, {42, 4}}, [](QPainter& p) {
-    const QRectF wall(1, 0.5, 50, 66);
+    const QRectF wall(13, 0.5, 24, 66);
     QLinearGradient g(wall.topLeft(), wall.topRight());
     g.setColorAt(0, shade(ink::wood, 1.1));
     g.setColorAt(1, shade(ink::wood, 0.8));
     p.setPen(QPen(shade(ink::wood, 0.5), 0.8));
     p.setBrush(g);
     p.drawRoundedRect(wall, 3, 3);
+    // The terminal lugs.
+    for (const QRectF& lug : {QRectF(3, 0.5, 13, 7), QRectF(34, 0.5, 13, 7)}) {
+      p.setPen(QPen(shade(ink::brass, 0.45), 0.7));
+      p.setBrush(cylinder_x(lug, ink::brass));
+      p.drawRoundedRect(lug, 2, 2);
+    }
     // The gong.
-    const QPointF gong(26, 51);
-    QRadialGradient metal(gong - QPointF(5, 5), 18);
+    const QPointF gong(25, 52);
+    QRadialGradient metal(gong - QPointF(5, 5), 17);
     metal.setColorAt(0, QColor(255, 250, 225));
     metal.setColorAt(0.4, QColor(215, 185, 95));
     metal.setColorAt(1, QColor(130, 100, 40));
     p.setPen(QPen(QColor(100, 75, 30), 0.8));
     p.setBrush(metal);
-    p.drawEllipse(gong, 14, 14);
+    p.drawEllipse(gong, 13, 13);
     p.setBrush(QColor(90, 70, 30));
     p.drawEllipse(gong, 2, 2);
-    // Leads from the screws down to the electromagnet.
+    // Leads from the lugs down to the electromagnet.
     p.setPen(QPen(ink::copper, 1.1));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(8, 4), QPointF(8, 12));
-    p.drawLine(QPointF(8, 12), QPointF(15, 14));
-    p.drawLine(QPointF(42, 4), QPointF(42, 12));
-    p.drawLine(QPointF(42, 12), QPointF(37, 14));
+    p.drawLine(QPointF(15, 7), QPointF(17, 12));
+    p.drawLine(QPointF(35, 7), QPointF(33, 12));
     // Two coils of the horseshoe magnet with their iron yoke.
     const QColor iron(110, 116, 124);
     p.setPen(QPen(shade(iron, 0.45), 0.7));
-    p.setBrush(cylinder_x(QRectF(11, 11, 30, 4), iron));
-    p.drawRect(QRectF(11, 11, 30, 4));
-    for (double x : {13.0, 29.0}) {
-      const QRectF coil(x, 14, 10, 15);
+    p.setBrush(cylinder_x(QRectF(15, 11, 20, 4), iron));
+    p.drawRect(QRectF(15, 11, 20, 4));
+    for (double x : {16.0, 26.0}) {
+      const QRectF coil(x, 14, 8, 15);
       p.setPen(QPen(shade(ink::copper, 0.4), 0.7));
       p.setBrush(cylinder_y(coil, ink::copper));
       p.drawRoundedRect(coil, 1.5, 1.5);
       p.setPen(QPen(shade(ink::copper, 0.7), 0.5));
-      for (double y = 16; y < 29; y += 2) p.drawLine(QPointF(x + 0.5, y), QPointF(x + 9.5, y));
+      for (double y = 16; y < 29; y += 2) p.drawLine(QPointF(x + 0.5, y), QPointF(x + 7.5, y));
     }
     // Armature on its spring, and the hammer rod down to the gong.
     p.setPen(QPen(shade(iron, 0.45), 0.7));
-    p.setBrush(cylinder_x(QRectF(10, 30.5, 32, 3.5), iron));
-    p.drawRect(QRectF(10, 30.5, 32, 3.5));
+    p.setBrush(cylinder_x(QRectF(14, 30.5, 20, 3.5), iron));
+    p.drawRect(QRectF(14, 30.5, 20, 3.5));
     p.setPen(QPen(QColor(150, 150, 155), 1.2));
-    p.drawLine(QPointF(42, 32), QPointF(46, 32));
-    p.drawLine(QPointF(46, 32), QPointF(46, 14));
+    p.drawLine(QPointF(34, 32), QPointF(35.5, 32));
+    p.drawLine(QPointF(35.5, 32), QPointF(35.5, 14));
     p.setPen(QPen(QColor(60, 60, 66), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(26, 34), QPointF(30, 44));
-    QRadialGradient ball(QPointF(30, 45), 3.5);
+    p.drawLine(QPointF(24, 34), QPointF(28, 43));
+    QRadialGradient ball(QPointF(29, 44), 3.5);
     ball.setColorAt(0, QColor(170, 170, 176));
     ball.setColorAt(1, QColor(40, 40, 44));
     p.setPen(QPen(QColor(20, 20, 22), 0.6));
     p.setBrush(ball);
-    p.drawEllipse(QPointF(31, 46), 3.2, 3.2);
-    screw(p, {8, 4}, 3.4, 30);
-    screw(p, {42, 4}, 3.4, 120);
+    p.drawEllipse(QPointF(29.5, 45), 3.2, 3.2);
+    screw(p, {8, 4}, 3.2, 30);
+    screw(p, {42, 4}, 3.2, 120);
   });
 }
 
@@ -124,9 +132,11 @@ void bulb(QPainter& p, double glow, bool burnt) {
   globe = globe.united(neck);
   QRadialGradient glass(burnt || glow <= 0 ? QPointF(11, 9) : QPointF(14.5, 12), 16);
   if (burnt) {
-    glass.setColorAt(0, QColor(214, 214, 210));
-    glass.setColorAt(0.7, QColor(160, 156, 150));
-    glass.setColorAt(1, QColor(110, 106, 100));
+    // The metal of the burnt filament has blackened the inside of the
+    // globe: smoky glass, darkest at the top.
+    glass.setColorAt(0, QColor(120, 114, 106));
+    glass.setColorAt(0.6, QColor(78, 72, 66));
+    glass.setColorAt(1, QColor(48, 44, 40));
   } else {
     // A cold bulb is grey glass; as the filament heats, the whole globe
     // fills with warm light, brighter at every step.
@@ -136,20 +146,39 @@ void bulb(QPainter& p, double glow, bool burnt) {
     glass.setColorAt(0.55, QColor(mix(170, 255), mix(178, 222), mix(188, 80)));
     glass.setColorAt(1, QColor(mix(120, 238), mix(128, 160), mix(140, 25)));
   }
-  p.setPen(QPen(burnt ? QColor(90, 88, 84) : QColor(120, 130, 140), 0.8));
+  p.setPen(QPen(burnt ? QColor(40, 36, 32) : QColor(120, 130, 140), 0.8));
   p.setBrush(glass);
   p.drawPath(globe);
+  if (burnt) {
+    QRadialGradient soot(QPointF(14.5, 5), 11);
+    soot.setColorAt(0, QColor(18, 16, 14, 230));
+    soot.setColorAt(1, QColor(18, 16, 14, 0));
+    p.save();
+    p.setClipPath(globe);
+    p.setPen(Qt::NoPen);
+    p.setBrush(soot);
+    p.drawEllipse(QPointF(14.5, 5), 13, 9);
+    p.restore();
+  }
   // Support wires from the stem to the filament.
   p.setPen(QPen(QColor(120, 120, 125), 0.7));
   p.drawLine(QPointF(12.5, 29), QPointF(10, 13));
   p.drawLine(QPointF(16.5, 29), QPointF(19, 13));
   p.setPen(QPen(QColor(200, 205, 210), 1.6));
   p.drawLine(QPointF(14.5, 31), QPointF(14.5, 22));
+  if (burnt) {
+    // The filament has parted in the middle: two light stubs hang from the
+    // support wires with a clear gap between them.
+    p.setPen(QPen(QColor(235, 230, 215), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(
+        QPolygonF({QPointF(10, 13), QPointF(10.9, 11), QPointF(11.8, 14.5), QPointF(12.6, 17.5)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(19, 13), QPointF(18.1, 11), QPointF(17.2, 14.5), QPointF(16.6, 12.2)}));
+  }
   // The filament: a short coil between the support wires.
   QColor filament;
-  if (burnt)
-    filament = QColor(70, 70, 70);
-  else if (glow <= 0)
+  if (glow <= 0)
     filament = QColor(90, 90, 95);
   else
     filament =
@@ -162,22 +191,16 @@ void bulb(QPainter& p, double glow, bool burnt) {
     p.drawPolyline(QPolygonF({QPointF(10, 13), QPointF(19, 13)}));
     p.restore();
   }
-  p.setPen(QPen(filament, 1.0 + 0.6 * glow));
   QPainterPath coil(QPointF(10, 13));
   const int turns = 5;
   for (int i = 0; i < turns; ++i) {
     const double x = 10 + (i + 0.5) * 9.0 / turns;
-    if (burnt && i == 2) {
-      // The coil has parted: two loose ends hanging down.
-      coil.lineTo(x - 0.5, 15);
-      coil.moveTo(x + 1.2, 15.5);
-      continue;
-    }
     coil.lineTo(x, i % 2 ? 14.5 : 11);
   }
   coil.lineTo(19, 13);
+  p.setPen(QPen(filament, 1.0 + 0.6 * glow));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(coil);
+  if (!burnt) p.drawPath(coil);
   if (glow > 0.4) {
     // A hot filament blooms in the eye, wider the hotter it runs.
     const double r = 3 + 6 * glow;
@@ -190,7 +213,7 @@ void bulb(QPainter& p, double glow, bool burnt) {
     p.drawEllipse(QPointF(14.5, 13), r, r * 0.8);
   }
   // Highlight on the glass.
-  p.setPen(QPen(QColor(255, 255, 255, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(QColor(255, 255, 255, burnt ? 90 : 170), 1.2, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawArc(QRectF(5, 4, 14, 16), 110 * 16, 60 * 16);
   // Screw base with its thread, the side tab (A) and the foot (B).

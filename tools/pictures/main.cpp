@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   add_lamps(pictures);
   add_induction(pictures);
   add_windows(pictures);
+  add_box(pictures);
 
   bool ok = true;
   std::vector<SheetEntry> sheet;

@@ -111,8 +111,10 @@ Picture dual_range_meter(const QString& file, const QString& symbol,
 Picture galvanometer() {
   // 120 x 108, drawn one pixel lower than the dual-range meters: the needle
   // pivots at picture point (59, 69); posts at (23, 103) and (93, 103).
-  // Centre zero at 90 degrees; the needle moves 18.388 degrees per
-  // division of the printed scale.
+  // Centre zero at 90 degrees; the needle moves 183880 degrees per ampere
+  // of reading (current times the rate), so 18.388 degrees, one numbered
+  // division, is 100 uA at the rate x1 the galvanometer comes with. The
+  // scale says so: its numbers count hundreds of microamperes.
   const QPointF pivot(59.5, 69.5);  // centre of pixel (59, 69)
   return drawn("lmdlj1.obj", 120, 108, {{59, 69}, {23, 103}, {93, 103}}, [=](QPainter& p) {
     p.translate(0, -1);
@@ -134,7 +136,7 @@ Picture galvanometer() {
                 ink::print, true);
     }
     text_at(p, {59, 50}, "G", 14, ink::print, true);
-    text_at(p, {18, 71}, "\u00b5A", 6, ink::print, true);
+    text_at(p, {21, 71}, "\u00d7100\u00b5A", 7, ink::print, true);
     glass(p);
   });
 }

@@ -116,22 +116,29 @@ void range_label(QPainter& p, int position, const QString& text, const QColor& c
 }
 
 void range_knob(QPainter& p) {
-  // Skirt of the knob, then its grip and a shallow dish on top.
+  // The bench draws the knob's pointer as a thin dark red triangle that
+  // reaches 36 pixels out from the centre: the knob is a light cap with a
+  // dark knurled rim just beyond that reach, so the pointer stands out on
+  // it in every position.
   QRadialGradient skirt(KNOB, 40);
-  skirt.setColorAt(0.85, QColor(30, 30, 32));
-  skirt.setColorAt(1.0, QColor(70, 70, 72));
+  skirt.setColorAt(0.9, QColor(40, 40, 42));
+  skirt.setColorAt(1.0, QColor(80, 80, 82));
   p.setPen(QPen(QColor(5, 5, 5), 1));
   p.setBrush(skirt);
-  p.drawEllipse(KNOB, 38.5, 38.5);
-  QRadialGradient top(KNOB - QPointF(10, 10), 44);
-  top.setColorAt(0, QColor(95, 95, 98));
-  top.setColorAt(1, QColor(22, 22, 24));
+  p.drawEllipse(KNOB, 39, 39);
+  p.setPen(QPen(QColor(95, 95, 98), 0.8));
+  for (int i = 0; i < 48; ++i) tick(p, KNOB, i * 7.5, 37.6, 38.8, 0.8);
+  QRadialGradient top(KNOB - QPointF(12, 12), 56);
+  top.setColorAt(0, QColor(250, 250, 246));
+  top.setColorAt(0.6, QColor(214, 214, 208));
+  top.setColorAt(1, QColor(170, 170, 166));
+  p.setPen(QPen(QColor(90, 90, 92), 0.8));
   p.setBrush(top);
-  p.drawEllipse(KNOB, 33, 33);
-  // The raised bar the fingers turn; the bench paints its pointer over it.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(12, 12, 12, 160));
-  p.drawEllipse(KNOB, 8, 8);
+  p.drawEllipse(KNOB, 37.5, 37.5);
+  // A shallow dish in the middle of the cap.
+  p.setPen(QPen(QColor(150, 150, 146), 0.8));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(KNOB, 12, 12);
   const QColor ohm(20, 110, 50), amp(170, 40, 30), volt(ink::blue);
   range_label(p, 0, "\u03a9\u00d710", ohm);
   range_label(p, 1, "\u03a9\u00d71", ohm);
@@ -185,10 +192,15 @@ Picture multimeter() {
                  ohm_scale(p);
                  mirror(p);
                  linear_scale(p);
-                 // Where the needle comes up from its hidden pivot.
+                 // The needle's pivot lies far below the window, so the
+                 // needle comes up from under the window's lower edge
+                 // wherever it stands: a shadow along that edge, no boss.
+                 QLinearGradient lip(QPointF(0, WINDOW_BOTTOM - 7), QPointF(0, WINDOW_BOTTOM));
+                 lip.setColorAt(0, QColor(0, 0, 0, 0));
+                 lip.setColorAt(1, QColor(0, 0, 0, 90));
                  p.setPen(Qt::NoPen);
-                 p.setBrush(QColor(30, 30, 30));
-                 p.drawChord(QRectF(NEEDLE_PIVOT.x() - 14, WINDOW_BOTTOM - 8, 28, 16), 0, 180 * 16);
+                 p.setBrush(lip);
+                 p.drawRect(QRectF(9, WINDOW_BOTTOM - 7, 278, 6.5));
                  // Glass reflection.
                  QPainterPath shine;
                  shine.moveTo(14, 10);

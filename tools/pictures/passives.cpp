@@ -193,19 +193,35 @@ Picture fuse(const QString& file, bool blown) {
     p.drawRoundedRect(base, 3, 3);
     const QColor wire(110, 110, 120);
     if (blown) {
-      QRadialGradient scorch(QPointF(34, 7), 9);
-      scorch.setColorAt(0, QColor(40, 30, 20, 220));
-      scorch.setColorAt(1, QColor(120, 100, 80, 0));
+      // The wire has melted away over a third of its length: soot on the
+      // porcelain round the gap, and two stubs curled back with a bead of
+      // solder on each. At 1:1 the gap must read at a glance.
+      p.save();
+      QPainterPath porcelain;
+      porcelain.addRoundedRect(base, 3, 3);
+      p.setClipPath(porcelain);
+      QRadialGradient scorch(QPointF(34, 7), 14);
+      scorch.setColorAt(0, QColor(60, 40, 25, 200));
+      scorch.setColorAt(0.5, QColor(90, 65, 45, 150));
+      scorch.setColorAt(1, QColor(140, 120, 100, 0));
       p.setPen(Qt::NoPen);
       p.setBrush(scorch);
-      p.drawEllipse(QPointF(34, 7), 11, 5);
+      p.drawEllipse(QPointF(34, 7), 16, 8);
+      p.restore();
       p.setPen(QPen(wire, 1.3, Qt::SolidLine, Qt::RoundCap));
-      p.drawLine(QPointF(8, 7), QPointF(29, 7.6));
-      p.drawLine(QPointF(39, 7.6), QPointF(60, 7));
-      p.setBrush(shade(wire, 0.8));
-      p.setPen(Qt::NoPen);
-      p.drawEllipse(QPointF(29.5, 7.7), 1.4, 1.4);
-      p.drawEllipse(QPointF(38.5, 7.7), 1.4, 1.4);
+      p.setBrush(Qt::NoBrush);
+      QPainterPath left(QPointF(8, 7));
+      left.quadTo(18, 7.6, 24, 7.4);
+      left.quadTo(26.5, 7.2, 26, 4.8);
+      p.drawPath(left);
+      QPainterPath right(QPointF(60, 7));
+      right.quadTo(50, 7.6, 44, 7.4);
+      right.quadTo(41.5, 7.6, 42.5, 10);
+      p.drawPath(right);
+      p.setPen(QPen(QColor(70, 70, 78), 0.6));
+      p.setBrush(QColor(150, 150, 160));
+      p.drawEllipse(QPointF(26, 4.6), 1.6, 1.6);
+      p.drawEllipse(QPointF(42.6, 10.2), 1.6, 1.6);
     } else {
       p.setPen(QPen(wire, 1.3, Qt::SolidLine, Qt::RoundCap));
       QPainterPath sag(QPointF(8, 7));

@@ -44,5 +44,6 @@ void add_switchgear(std::vector<Picture>& out);
 void add_lamps(std::vector<Picture>& out);
 void add_induction(std::vector<Picture>& out);
 void add_windows(std::vector<Picture>& out);
+void add_box(std::vector<Picture>& out);
 
 }  // namespace voltaro::pictures

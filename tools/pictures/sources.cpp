@@ -130,13 +130,17 @@ Picture dry_cell_in_holder() {
 }
 
 Picture battery_set() {
-  // 104 x 36, four cells in a holder; screws A (4, 18) and B (100, 18).
+  // 104 x 36, cells in a holder; screws A (4, 18) and B (100, 18). The set
+  // holds as many cells as its dialog says, so the tray names the cell, not
+  // a count; the poles are marked at the ends, + at B.
   return drawn("gdcz.obj", 104, 36, {{4, 18}, {100, 18}}, [](QPainter& p) {
-    holder_tray(p, QRectF(1, 23, 102, 10));
+    holder_tray(p, QRectF(1, 23, 102, 11));
     for (int i = 0; i < 4; ++i) {
       dry_cell(p, QRectF(9 + i * 22, 10, 18.5, 15), QColor(40, 120, 70), false);
     }
-    text_at(p, {52, 29}, "4 \u00d7 1.5V", 6.5, QColor(225, 225, 225), true);
+    text_at(p, {52, 29}, "1.5V cells", 7.5, QColor(235, 235, 235), true);
+    text_at(p, {14, 28.5}, "\u2212", 11, QColor(240, 240, 240), true);
+    text_at(p, {90, 28.5}, "+", 11, QColor(255, 90, 75), true);
     holder_end(p, QRectF(1, 6, 6, 24), {4, 18});
     holder_end(p, QRectF(97, 6, 6, 24), {100, 18});
   });

@@ -227,14 +227,18 @@ Picture slide_rheostat() {
     p.setPen(QPen(shade(ink::brass, 0.6), 1.4));
     p.drawLine(QPointF(35, 31), QPointF(37, 35));
     p.drawLine(QPointF(97, 31), QPointF(95, 35));
+    // The end stands stop short of the coil posts' level: in the circuit
+    // view the coil's terminals lie straight above the bar's, so a wire to
+    // a coil post comes up past the stand's foot and turns in under the
+    // tube, in the clear.
     for (double x : {1.5, 120.5}) {
-      const QRectF stand(x, 3, 12, 38);
+      const QRectF stand(x, 3, 12, 28);
       p.setPen(QPen(QColor(50, 55, 60), 0.8));
       p.setBrush(cylinder_y(stand, QColor(96, 104, 112)));
       p.drawRoundedRect(stand, 1.5, 1.5);
       p.setBrush(QColor(70, 76, 82));
-      p.drawRoundedRect(QRectF(x - 1, 38, 14, 4.5), 1.5, 1.5);
-      screw(p, QPointF(x + 6, 24), 2.2, 45);
+      p.drawRoundedRect(QRectF(x - 1, 29.5, 14, 3.5), 1.5, 1.5);
+      screw(p, QPointF(x + 6, 20), 2.2, 45);
     }
     // Square slider bar above the tube.
     const QRectF bar(2, 5, 130, 4.5);
