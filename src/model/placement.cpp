@@ -65,7 +65,7 @@ PlaceResult PlaceRheostat(Bench& bench, const KindInfo& info, int32_t x, int32_t
   return {PlaceOutcome::Placed, index};
 }
 
-PlaceResult PlaceMeter(Bench& bench, std::array<DualMeterRecord, METER_SLOTS>& meters,
+PlaceResult PlaceMeter(Bench& bench, MeterTable& meters,
                        const KindInfo& info, int32_t x, int32_t y) {
   const int index = CountMeters(meters);
   if (index > info.placement_limit) return {PlaceOutcome::TableFull, -1};
