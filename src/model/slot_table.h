@@ -8,7 +8,9 @@
 // builds it (a copy of the fresh record), together with every slot before
 // it. Until then a slot takes no memory at all: the pages of slots nobody
 // writes are never touched. Reading and writing behave exactly as with a
-// plain array of records that all started as the fresh record.
+// plain array of records that all started as the fresh record, but for one
+// thing: a const reference to a slot not built yet is the fresh record, so
+// it does not follow a later write to that slot through the non-const table.
 
 #include <cassert>
 #include <compare>
