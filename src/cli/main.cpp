@@ -1,49 +1,31 @@
 // voltaro-cli: check, convert and picture experiments without a window.
+//
+// Solving and converting need nothing but the bench's own code, and start as
+// fast as the process can. Pictures need Qt's painting libraries, whose
+// loading alone takes longer than the analysis of a full bench: `render` is
+// done by voltaro-cli-render, a program installed beside this one, which
+// takes over this process with the same arguments.
 
-#include <QGuiApplication>
-#include <cstdio>
-#include <fstream>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "cli/load.h"
 #include "cli/report.h"
 #include "document/experiment_file.h"
-#include "document/geometry.h"
 #include "model/analysis.h"
-#include "render/bench_renderer.h"
-#include "render/pictures.h"
 
 namespace {
 
 using namespace voltaro;
+using namespace voltaro::cli;
 
-constexpr int EXIT_USAGE = 2;
-constexpr int EXIT_OPEN_FAILED = 3;
-constexpr int EXIT_SAVE_FAILED = 4;
-
-int Usage() {
-  std::cerr << "usage:\n"
-               "  voltaro-cli solve [--json] FILE.ele\n"
-               "  voltaro-cli convert IN.ele OUT.ele\n"
-               "  voltaro-cli render FILE.ele OUT.png [--circuit] [--current-direction]\n";
-  return EXIT_USAGE;
-}
-
-// Reads an experiment into the bench with its geometry brought up to date;
-// the analysis is left to the caller.
-bool Load(Bench& bench, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad() || DecodeExperiment(bench, bytes) != OpenOutcome::Opened) {
-    std::cerr << "open failed!\n";
-    return false;
-  }
-  RefreshElementGeometry(bench);
-  return true;
-}
+constexpr char RENDER_PROGRAM[] = "voltaro-cli-render";
 
 int Solve(const std::vector<std::string>& args) {
   bool json = false;
@@ -85,53 +67,15 @@ int Convert(const std::vector<std::string>& args) {
   return 0;
 }
 
-int Render(const std::vector<std::string>& args, const std::string& program_dir) {
-  bool circuit = false, arrows = false;
-  std::vector<std::string> files;
-  for (const std::string& a : args) {
-    if (a == "--circuit") {
-      circuit = true;
-    } else if (a == "--current-direction") {
-      arrows = true;
-    } else if (a.rfind("--", 0) == 0) {
-      return Usage();
-    } else {
-      files.push_back(a);
-    }
-  }
-  if (files.size() != 2) return Usage();
-  // Pictures are painted without a screen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "voltaro-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-
-  PictureSet pictures;
-  if (auto missing = pictures.load(program_dir + "/obj")) {
-    std::cerr << "cannot read the picture " << *missing << "\n";
-    return EXIT_OPEN_FAILED;
-  }
-  auto bench = std::make_unique<Bench>();
-  if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
-  bench->circuit_view = circuit ? 1 : 0;
-  bench->show_current_direction = arrows ? 1 : 0;
-  BenchRenderer renderer(*bench, pictures, nullptr);
-  renderer.attach();
-  renderer.rebuild_all_pictures();
-  Settle(*bench);
-  if (!renderer.image().save(QString::fromStdString(files[1]), "PNG")) {
-    std::cerr << "save failed!\n";
-    return EXIT_SAVE_FAILED;
-  }
-  return 0;
-}
-
-std::string ProgramDir(const char* argv0) {
-  std::error_code ec;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const std::filesystem::path path = ec ? std::filesystem::path(argv0) : self;
-  return path.parent_path().string();
+// Returns only when the render program cannot be started.
+int Render(int argc, char** argv) {
+  std::string program = ProgramDir(argv[0]) + "/" + RENDER_PROGRAM;
+  std::vector<char*> args{program.data()};
+  args.insert(args.end(), argv + 2, argv + argc);
+  args.push_back(nullptr);
+  execv(program.c_str(), args.data());
+  std::cerr << "cannot start " << program << ": " << std::strerror(errno) << "\n";
+  return EXIT_OPEN_FAILED;
 }
 
 }  // namespace
@@ -142,6 +86,6 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "solve") return Solve(args);
   if (command == "convert") return Convert(args);
-  if (command == "render") return Render(args, ProgramDir(argv[0]));
+  if (command == "render") return Render(argc, argv);
   return Usage();
 }

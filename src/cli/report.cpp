@@ -50,7 +50,7 @@ void AddShown(json& out, const ElementRecord& e) {
   }
 }
 
-json Meters(const std::array<DualMeterRecord, METER_SLOTS>& meters, bool voltmeter) {
+json Meters(const MeterTable& meters, bool voltmeter) {
   json list = json::array();
   for (int i = 0; i < METER_SLOTS && meters[i].in_use; ++i) {
     const DualMeterRecord& m = meters[i];

@@ -184,8 +184,7 @@ PasteResult PasteRheostat(Bench& bench, LineReader& in, Point at) {
   return Added(bench, slot);
 }
 
-PasteResult PasteMeter(Bench& bench, std::array<DualMeterRecord, METER_SLOTS>& meters,
-                       LineReader& in, Point at) {
+PasteResult PasteMeter(Bench& bench, MeterTable& meters, LineReader& in, Point at) {
   const int slot = CountMeters(meters);
   DualMeterRecord m = StartRecord(meters, slot);
   ReadMeter(in, m);

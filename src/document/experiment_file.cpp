@@ -297,14 +297,16 @@ OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text) {
 
   // Ids go on from the largest one in use, so nothing placed later can
   // collide with a terminal or wire of the file.
+  // (Read through a const bench: the free slots are never built.)
+  const Bench& read = bench;
   int32_t largest = 0;
-  for (const ElementRecord& e : bench.elements) largest = std::max(largest, e.branch_id);
-  for (const RheostatRecord& r : bench.rheostats) largest = std::max(largest, r.branch_id[3]);
-  for (const WireRecord& w : bench.wires) largest = std::max(largest, w.wire_id);
-  for (const DualMeterRecord& m : bench.voltmeters) largest = std::max(largest, m.branch_id_2);
-  for (const DualMeterRecord& m : bench.ammeters) largest = std::max(largest, m.branch_id_2);
-  for (const SpdtRecord& s : bench.spdts) largest = std::max(largest, s.branch_id_2);
-  for (const RelayRecord& r : bench.relays) largest = std::max(largest, r.contact_branch_id);
+  for (const ElementRecord& e : read.elements) largest = std::max(largest, e.branch_id);
+  for (const RheostatRecord& r : read.rheostats) largest = std::max(largest, r.branch_id[3]);
+  for (const WireRecord& w : read.wires) largest = std::max(largest, w.wire_id);
+  for (const DualMeterRecord& m : read.voltmeters) largest = std::max(largest, m.branch_id_2);
+  for (const DualMeterRecord& m : read.ammeters) largest = std::max(largest, m.branch_id_2);
+  for (const SpdtRecord& s : read.spdts) largest = std::max(largest, s.branch_id_2);
+  for (const RelayRecord& r : read.relays) largest = std::max(largest, r.contact_branch_id);
   bench.next_id = largest;
   return OpenOutcome::Opened;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/slot_table.h"
+
 namespace voltaro {
 
 // Capacities of the bench tables.
@@ -226,28 +228,32 @@ enum SolveStatus : int32_t {
   STATUS_NOT_SOLVED = 3,
 };
 
+// The pointer voltmeters and the pointer ammeters.
+using MeterTable = SlotTable<DualMeterRecord, METER_SLOTS>;
+
 class SoundPlayer;
 class Clock;
 struct AnalysisScratch;
 
 // Everything that makes up one experiment on the bench, plus the scratch of
-// its analysis (allocated once, with the bench).
+// its analysis (allocated once, with the bench). Only the table slots an
+// experiment reaches take memory.
 struct Bench {
   Bench();
   ~Bench();
   Bench(const Bench&) = delete;
   Bench& operator=(const Bench&) = delete;
 
-  std::array<ElementRecord, TWO_TERMINAL_SLOTS> elements;
-  std::array<RheostatRecord, RHEOSTAT_SLOTS> rheostats;
-  std::array<WireRecord, WIRE_SLOTS> wires;
-  std::array<DualMeterRecord, METER_SLOTS> voltmeters;
-  std::array<DualMeterRecord, METER_SLOTS> ammeters;
-  std::array<SpdtRecord, SPDT_SLOTS> spdts;
-  std::array<RelayRecord, RELAY_SLOTS> relays;
-  std::array<NoteRecord, NOTE_SLOTS> notes;
-  std::array<BlackBoxRecord, BLACK_BOX_SLOTS> black_boxes;
-  std::array<BranchRecord, BRANCH_SLOTS> branches;
+  SlotTable<ElementRecord, TWO_TERMINAL_SLOTS> elements;
+  SlotTable<RheostatRecord, RHEOSTAT_SLOTS> rheostats;
+  SlotTable<WireRecord, WIRE_SLOTS> wires;
+  MeterTable voltmeters;
+  MeterTable ammeters;
+  SlotTable<SpdtRecord, SPDT_SLOTS> spdts;
+  SlotTable<RelayRecord, RELAY_SLOTS> relays;
+  SlotTable<NoteRecord, NOTE_SLOTS> notes;
+  SlotTable<BlackBoxRecord, BLACK_BOX_SLOTS> black_boxes;
+  SlotTable<BranchRecord, BRANCH_SLOTS> branches;
 
   int32_t next_id = 0;
   // 1 = analyse at the next tick; -1 = the short-circuit warning is showing.

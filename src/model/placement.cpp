@@ -65,8 +65,8 @@ PlaceResult PlaceRheostat(Bench& bench, const KindInfo& info, int32_t x, int32_t
   return {PlaceOutcome::Placed, index};
 }
 
-PlaceResult PlaceMeter(Bench& bench, std::array<DualMeterRecord, METER_SLOTS>& meters,
-                       const KindInfo& info, int32_t x, int32_t y) {
+PlaceResult PlaceMeter(Bench& bench, MeterTable& meters, const KindInfo& info, int32_t x,
+                       int32_t y) {
   const int index = CountMeters(meters);
   if (index > info.placement_limit) return {PlaceOutcome::TableFull, -1};
   if (!WireRoomFor(bench, 1)) return {PlaceOutcome::NoWireRoom, -1};

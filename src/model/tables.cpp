@@ -1,6 +1,8 @@
 #include "model/tables.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
 
 #include "model/kinds.h"
 
@@ -47,6 +49,17 @@ int CloseGap(Table& table, InUse in_use, Reset reset, Moved moved) {
 }
 
 void NoMove(int, int) {}
+
+// Does `reset` to every slot of the table: to the slots built so far, and to
+// the fresh record that stands for all the others, so that those stay
+// untouched.
+template <class Record, int N, class Reset>
+void ResetTable(SlotTable<Record, N>& table, Reset reset) {
+  for (int i = 0; i < table.reached(); ++i) reset(table[i]);
+  Record fresh = table.fresh();
+  reset(fresh);
+  table.set_fresh(std::move(fresh));
+}
 
 void ResetMeter(DualMeterRecord& m, bool voltmeter) {
   m = DualMeterRecord{};
@@ -117,37 +130,39 @@ void RemoveHiddenLinksFrom(Bench& bench, std::initializer_list<int32_t> nodes) {
   }
 }
 
-int FirstFreeMeter(const std::array<DualMeterRecord, METER_SLOTS>& meters) {
+int FirstFreeMeter(const MeterTable& meters) {
   return CountMeters(meters);
 }
 
 }  // namespace
 
 void ApplyRheostatOffsets(Bench& bench) {
-  for (RheostatRecord& r : bench.rheostats) {
+  const auto apply = [view = bench.circuit_view](RheostatRecord& r) {
     r.bar_a_offset = {-63, -15};
     r.bar_b_offset = {62, -15};
-    if (bench.circuit_view) {
+    if (view) {
       r.coil_a_offset = {-63, 6};
       r.coil_b_offset = {62, 6};
     } else {
       r.coil_a_offset = {-30, 15};
       r.coil_b_offset = {28, 15};
     }
-  }
+  };
+  ResetTable(bench.rheostats, apply);
 }
 
 void InitBenchTables(Bench& bench) {
-  for (ElementRecord& e : bench.elements) e = ElementRecord{};
-  for (RheostatRecord& r : bench.rheostats) ResetRheostat(r, bench.circuit_view);
-  for (WireRecord& w : bench.wires) w = WireRecord{};
-  for (DualMeterRecord& m : bench.voltmeters) ResetMeter(m, true);
-  for (DualMeterRecord& m : bench.ammeters) ResetMeter(m, false);
-  for (SpdtRecord& s : bench.spdts) ResetSpdt(s);
-  for (RelayRecord& r : bench.relays) ResetRelay(r);
-  for (NoteRecord& n : bench.notes) ResetNote(n);
-  for (BlackBoxRecord& b : bench.black_boxes) b = BlackBoxRecord{};
-  for (BranchRecord& b : bench.branches) b = BranchRecord{};
+  const auto fresh = [](auto& r) { r = std::remove_reference_t<decltype(r)>{}; };
+  ResetTable(bench.elements, fresh);
+  ResetTable(bench.rheostats, [&](RheostatRecord& r) { ResetRheostat(r, bench.circuit_view); });
+  ResetTable(bench.wires, fresh);
+  ResetTable(bench.voltmeters, [](DualMeterRecord& m) { ResetMeter(m, true); });
+  ResetTable(bench.ammeters, [](DualMeterRecord& m) { ResetMeter(m, false); });
+  ResetTable(bench.spdts, ResetSpdt);
+  ResetTable(bench.relays, ResetRelay);
+  ResetTable(bench.notes, ResetNote);
+  ResetTable(bench.black_boxes, fresh);
+  ResetTable(bench.branches, fresh);
   bench.next_id = 0;
   bench.analysis_pending = 0;
   bench.status = STATUS_SOLVED;
@@ -162,7 +177,7 @@ int CountRheostats(const Bench& bench) {
 int CountWires(const Bench& bench) {
   return CountLeading(bench.wires, WireInUse);
 }
-int CountMeters(const std::array<DualMeterRecord, METER_SLOTS>& meters) {
+int CountMeters(const MeterTable& meters) {
   return CountLeading(meters, RecordInUse<DualMeterRecord>);
 }
 int CountSpdts(const Bench& bench) {

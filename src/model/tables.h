@@ -20,7 +20,7 @@ void ApplyRheostatOffsets(Bench& bench);
 int CountElements(const Bench& bench);
 int CountRheostats(const Bench& bench);
 int CountWires(const Bench& bench);
-int CountMeters(const std::array<DualMeterRecord, METER_SLOTS>& meters);
+int CountMeters(const MeterTable& meters);
 int CountSpdts(const Bench& bench);
 int CountRelays(const Bench& bench);
 int CountNotes(const Bench& bench);

@@ -7,8 +7,12 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -19,8 +23,8 @@ struct CliRun {
   std::string out;
 };
 
-CliRun Cli(const std::string& args) {
-  const std::string command = std::string(VOLTARO_CLI) + " " + args + " 2>&1";
+CliRun RunShell(const std::string& command_line) {
+  const std::string command = command_line + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer;
@@ -28,6 +32,10 @@ CliRun Cli(const std::string& args) {
   while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+CliRun Cli(const std::string& args) {
+  return RunShell(std::string(VOLTARO_CLI) + " " + args);
 }
 
 json Solve(const std::string& example) {
@@ -49,6 +57,9 @@ TEST(Cli, ExitCodes) {
       {"solve --json /nonexistent/bench.ele", 3, "open failed!"},
       {"solve " VOLTARO_CLI, 3, "open failed!"},  // not an experiment at all
       {"convert /nonexistent/a.ele /tmp/b.ele", 3, "open failed!"},
+      {"render " VOLTARO_EXAMPLES "/ohms_law.ele", 2, "usage"},
+      {"render a.ele b.png --upside-down", 2, "usage"},
+      {"render /nonexistent/bench.ele /tmp/b.png", 3, "open failed!"},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args);
@@ -63,6 +74,44 @@ TEST(Cli, ConvertWritesAFileThatSolvesTheSame) {
   const CliRun again = Cli("solve --json " + out);
   ASSERT_EQ(again.status, 0);
   EXPECT_EQ(json::parse(again.out)["elements"], Solve("wheatstone_bridge.ele")["elements"]);
+}
+
+// The picture's size as its PNG header gives it, or {0, 0}.
+std::pair<int, int> PngSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char h[24] = {};
+  in.read(reinterpret_cast<char*>(h), sizeof h);
+  if (!in || std::memcmp(h, "\x89PNG\r\n\x1a\n", 8) != 0) return {0, 0};
+  const auto be32 = [&](int at) {
+    return h[at] << 24 | h[at + 1] << 16 | h[at + 2] << 8 | h[at + 3];
+  };
+  return {be32(16), be32(20)};
+}
+
+// Pictures are painted by a program of their own beside voltaro-cli; the
+// command line does not show it, and a copy of voltaro-cli without it still
+// solves and says why it cannot paint.
+TEST(Cli, RenderHandsOverToThePictureProgram) {
+  const std::string dir = ::testing::TempDir();
+  for (const char* view : {"", " --circuit --current-direction"}) {
+    const std::string png = dir + "/ohms_law.png";
+    std::filesystem::remove(png);
+    const CliRun r = Cli("render " VOLTARO_EXAMPLES "/ohms_law.ele " + png + view);
+    EXPECT_EQ(r.status, 0) << view << ": " << r.out;
+    EXPECT_EQ(PngSize(png), std::make_pair(1024, 768)) << view;
+  }
+
+  const std::filesystem::path alone = std::filesystem::path(dir) / "cli_alone";
+  std::filesystem::create_directories(alone);
+  std::filesystem::copy_file(VOLTARO_CLI, alone / "voltaro-cli",
+                             std::filesystem::copy_options::overwrite_existing);
+  const std::string cli = (alone / "voltaro-cli").string();
+  const CliRun render =
+      RunShell(cli + " render " VOLTARO_EXAMPLES "/ohms_law.ele " + dir + "/x.png");
+  EXPECT_EQ(render.status, 3);
+  EXPECT_NE(render.out.find("cannot start "), std::string::npos) << render.out;
+  EXPECT_NE(render.out.find("cli_alone/voltaro-cli-render"), std::string::npos) << render.out;
+  EXPECT_EQ(RunShell(cli + " solve " VOLTARO_EXAMPLES "/ohms_law.ele").status, 0);
 }
 
 TEST(Examples, OhmsLawReadsThreeVoltsAndThreeTenthsOfAnAmpere) {

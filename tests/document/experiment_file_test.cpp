@@ -18,6 +18,7 @@
 #include "document/geometry.h"
 #include "document/lines.h"
 #include "model/kinds.h"
+#include "model/netlist.h"
 #include "model/tables.h"
 #include "support/test_bench.h"
 
@@ -254,6 +255,40 @@ TEST(ExperimentFile, EveryKindReadsBackEqualAndWritesBackByteForByte) {
   EXPECT_EQ(b.notes[0].font_pitch, -2);
   EXPECT_EQ(b.black_boxes[0].password, "密码");
   EXPECT_EQ(CountBlackBoxes(b), 2);
+}
+
+// A bench has room for 500 wires of 100 points; reading and settling an
+// experiment builds only the slots of its records and the free slot that
+// ends each table, so the pages of the others are never touched. (The
+// analysis also passes through the slots of its ground links, at most one
+// per branch, and rebuilds the branch list whole.)
+TEST(ExperimentFile, ReadingAndSettlingBuildOnlyTheSlotsInUse) {
+  TestBench t;
+  BuildEveryKind(t);
+  TestBench back;
+  ASSERT_EQ(DecodeExperiment(back.bench, ExperimentText(t.bench)), OpenOutcome::Opened);
+  const Bench& b = back.bench;
+  for (const bool settled : {false, true}) {
+    if (settled) back.settle();
+    const struct {
+      const char* table;
+      int reached, in_use;
+    } tables[] = {
+        {"elements", b.elements.reached(), CountElements(b)},
+        {"rheostats", b.rheostats.reached(), CountRheostats(b)},
+        {"wires", b.wires.reached(), CountWires(b) + (settled ? CountBranches(b) : 0)},
+        {"voltmeters", b.voltmeters.reached(), CountMeters(b.voltmeters)},
+        {"ammeters", b.ammeters.reached(), CountMeters(b.ammeters)},
+        {"spdts", b.spdts.reached(), CountSpdts(b)},
+        {"relays", b.relays.reached(), CountRelays(b)},
+        {"notes", b.notes.reached(), CountNotes(b)},
+        {"black boxes", b.black_boxes.reached(), CountBlackBoxes(b)},
+    };
+    for (const auto& table : tables) {
+      EXPECT_GT(table.in_use, 0) << table.table;
+      EXPECT_LE(table.reached, table.in_use + 1) << table.table << (settled ? " settled" : "");
+    }
+  }
 }
 
 TEST(ExperimentFile, OpeningRefreshesGeometryAsksForPicturesAndAnalyses) {

@@ -43,6 +43,32 @@ TEST(Tables, InitialiserWritesEachTablesDefaults) {
   EXPECT_EQ(t.bench.rheostats[0].coil_b_offset, (Offset{62, 6}));
 }
 
+// A slot nothing has written yet is not built, yet reads as the table's
+// defaults, and follows every change of them: the circuit view moves the
+// terminals of every rheostat slot, built or not.
+TEST(Tables, SlotsNotBuiltYetReadAsTheDefaults) {
+  TestBench t;
+  const Bench& read = t.bench;
+  EXPECT_EQ(read.wires[499].color, DEFAULT_WIRE_COLOR);
+  EXPECT_EQ(read.voltmeters[150].range_resistance_2, 4000);
+  EXPECT_EQ(read.ammeters[150].range_resistance_2, 0.1);
+  EXPECT_EQ(read.rheostats[7].coil_a_offset, (Offset{-30, 15}));
+  EXPECT_EQ(read.wires.reached() + read.voltmeters.reached() + read.rheostats.reached(), 0);
+
+  t.place(KIND_SLIDE_RHEOSTAT);
+  t.bench.rheostats[1].slider = 0.5;  // a free slot written, as a pupil never does
+  t.bench.circuit_view = 1;
+  ApplyRheostatOffsets(t.bench);
+  for (const int slot : {0, 1, 2, 49}) {
+    EXPECT_EQ(read.rheostats[slot].coil_a_offset, (Offset{-63, 6})) << slot;
+    EXPECT_EQ(t.bench.rheostats[slot].coil_b_offset, (Offset{62, 6})) << slot;
+  }
+  EXPECT_EQ(read.rheostats[1].slider, 0.5);
+  InitBenchTables(t.bench);
+  EXPECT_EQ(read.rheostats[1].slider, 0);
+  EXPECT_EQ(read.rheostats[1].coil_a_offset, (Offset{-63, 6}));
+}
+
 TEST(Tables, DeletingTheFirstOfThreeResistorsKeepsTheOthersIds) {
   TestBench t;
   for (int i = 0; i < 3; ++i) t.place(KIND_FIXED_RESISTOR, 100 * i, 50);

@@ -1,0 +1,39 @@
+#include "cli/load.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "document/experiment_file.h"
+#include "document/geometry.h"
+
+namespace voltaro::cli {
+
+int Usage() {
+  std::cerr << "usage:\n"
+               "  voltaro-cli solve [--json] FILE.ele\n"
+               "  voltaro-cli convert IN.ele OUT.ele\n"
+               "  voltaro-cli render FILE.ele OUT.png [--circuit] [--current-direction]\n";
+  return EXIT_USAGE;
+}
+
+bool Load(Bench& bench, const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in.is_open() || in.bad() || DecodeExperiment(bench, bytes) != OpenOutcome::Opened) {
+    std::cerr << "open failed!\n";
+    return false;
+  }
+  RefreshElementGeometry(bench);
+  return true;
+}
+
+std::string ProgramDir(const char* argv0) {
+  std::error_code ec;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  const std::filesystem::path path = ec ? std::filesystem::path(argv0) : self;
+  return path.parent_path().string();
+}
+
+}  // namespace voltaro::cli

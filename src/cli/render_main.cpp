@@ -1,0 +1,69 @@
+// voltaro-cli-render: the picture of an experiment, for `voltaro-cli render`.
+// A program of its own so that solving and converting never load Qt's
+// libraries: voltaro-cli hands `render` over to it, arguments unchanged.
+//
+//   voltaro-cli-render FILE.ele OUT.png [--circuit] [--current-direction]
+
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/load.h"
+#include "model/analysis.h"
+#include "render/bench_renderer.h"
+#include "render/pictures.h"
+
+namespace {
+
+using namespace voltaro;
+using namespace voltaro::cli;
+
+int Render(const std::vector<std::string>& args, const std::string& program_dir) {
+  bool circuit = false, arrows = false;
+  std::vector<std::string> files;
+  for (const std::string& a : args) {
+    if (a == "--circuit") {
+      circuit = true;
+    } else if (a == "--current-direction") {
+      arrows = true;
+    } else if (a.rfind("--", 0) == 0) {
+      return Usage();
+    } else {
+      files.push_back(a);
+    }
+  }
+  if (files.size() != 2) return Usage();
+  // Pictures are painted without a screen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "voltaro-cli";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+
+  PictureSet pictures;
+  if (auto missing = pictures.load(program_dir + "/obj")) {
+    std::cerr << "cannot read the picture " << *missing << "\n";
+    return EXIT_OPEN_FAILED;
+  }
+  auto bench = std::make_unique<Bench>();
+  if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
+  bench->circuit_view = circuit ? 1 : 0;
+  bench->show_current_direction = arrows ? 1 : 0;
+  BenchRenderer renderer(*bench, pictures, nullptr);
+  renderer.attach();
+  renderer.rebuild_all_pictures();
+  Settle(*bench);
+  if (!renderer.image().save(QString::fromStdString(files[1]), "PNG")) {
+    std::cerr << "save failed!\n";
+    return EXIT_SAVE_FAILED;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return Render(std::vector<std::string>(argv + 1, argv + argc), ProgramDir(argv[0]));
+}
