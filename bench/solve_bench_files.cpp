@@ -86,7 +86,8 @@ class Network {
   // False when a terminal id is shared by two branch ends: the analysis gives
   // such ends potentials of their own, which no SPICE node can express.
   bool build(Bench& bench) {
-    if (!BuildBranchList(bench) || !GroundFloatingParts(bench)) return false;
+    if (!BuildBranchList(bench)) return false;
+    GroundFloatingParts(bench);
     branches_ = CountBranches(bench);
     for (int i = 0; i < branches_; ++i) {
       const BranchRecord& b = bench.branches[i];
