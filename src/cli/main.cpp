@@ -2,10 +2,9 @@
 
 #include <QGuiApplication>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,9 +34,8 @@ int Usage() {
 // Reads an experiment into the bench with its geometry brought up to date;
 // the analysis is left to the caller.
 bool Load(Bench& bench, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad() || DecodeExperiment(bench, bytes) != OpenOutcome::Opened) {
+  const std::optional<std::string> bytes = ReadExperimentBytes(path);
+  if (!bytes || DecodeExperiment(bench, *bytes) != OpenOutcome::Opened) {
     std::cerr << "open failed!\n";
     return false;
   }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "document/atomic_file.h"
@@ -11,6 +9,7 @@
 #include "document/geometry.h"
 #include "document/lines.h"
 #include "document/record_lines.h"
+#include "document/regular_file.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/tables.h"
@@ -323,18 +322,23 @@ OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text) {
   return OpenOutcome::Opened;
 }
 
+std::optional<std::string> ReadExperimentBytes(const std::filesystem::path& path) {
+  return ReadRegularFile(path, LARGEST_EXPERIMENT_FILE);
+}
+
 OpenOutcome ReadExperimentFile(Bench& bench, const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  const std::optional<std::string> bytes = ReadExperimentBytes(path);
+  if (!bytes) {
     InitBenchTables(bench);
     return OpenOutcome::CannotRead;
   }
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  return ReadExperimentText(bench, bytes);
+  return ReadExperimentText(bench, *bytes);
 }
 
 bool WriteExperimentFile(const Bench& bench, const std::filesystem::path& path) {
-  return ReplaceFileAtomically(path, ExperimentText(bench));
+  const std::string text = ExperimentText(bench);
+  if (text.size() > LARGEST_EXPERIMENT_FILE) return false;
+  return ReplaceFileAtomically(path, text);
 }
 
 }  // namespace voltaro

@@ -2,11 +2,13 @@
 // teacher expects from the example experiments.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -37,8 +39,15 @@ json Solve(const std::string& example) {
 }
 
 TEST(Cli, ExitCodes) {
+  // Names that are no plain file: each must be refused at once, neither
+  // hanging on a pipe without a writer or an endless device nor aborting.
+  const std::string folder = ::testing::TempDir() + "/cli folder.ele";
+  std::filesystem::create_directories(folder);
+  const std::string pipe = ::testing::TempDir() + "/cli pipe.ele";
+  std::filesystem::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   struct Case {
-    const char* args;
+    std::string args;
     int status;
     const char* says;
   };
@@ -49,6 +58,11 @@ TEST(Cli, ExitCodes) {
       {"solve --json /nonexistent/bench.ele", 3, "open failed!"},
       {"solve " VOLTARO_CLI, 3, "open failed!"},  // not an experiment at all
       {"convert /nonexistent/a.ele /tmp/b.ele", 3, "open failed!"},
+      {"solve '" + folder + "'", 3, "open failed!"},
+      {"solve --json '" + pipe + "'", 3, "open failed!"},
+      {"solve /dev/zero", 3, "open failed!"},
+      {"convert '" + folder + "' /tmp/b.ele", 3, "open failed!"},
+      {"render '" + folder + "' /tmp/b.png", 3, "open failed!"},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args);
