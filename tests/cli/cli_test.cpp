@@ -63,6 +63,7 @@ TEST(Cli, ExitCodes) {
       {"solve /dev/zero", 3, "open failed!"},
       {"convert '" + folder + "' /tmp/b.ele", 3, "open failed!"},
       {"render '" + folder + "' /tmp/b.png", 3, "open failed!"},
+      {"convert " VOLTARO_EXAMPLES "/ohms_law.ele '" + folder + "'", 4, "save failed!"},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args);
