@@ -98,6 +98,8 @@ int Render(const std::vector<std::string>& args, const std::string& program_dir)
     }
   }
   if (files.size() != 2) return Usage();
+  auto bench = std::make_unique<Bench>();
+  if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
   // Pictures are painted without a screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int argc = 1;
@@ -110,8 +112,6 @@ int Render(const std::vector<std::string>& args, const std::string& program_dir)
     std::cerr << "cannot read the picture " << *missing << "\n";
     return EXIT_OPEN_FAILED;
   }
-  auto bench = std::make_unique<Bench>();
-  if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
   bench->circuit_view = circuit ? 1 : 0;
   bench->show_current_direction = arrows ? 1 : 0;
   BenchRenderer renderer(*bench, pictures, nullptr);

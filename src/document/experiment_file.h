@@ -35,7 +35,8 @@ enum class OpenOutcome {
   Opened,
   CannotRead,  // the file could not be opened or read
   BadHeader,   // the first line names no version we know; nothing was read
-  Damaged,     // a value line is missing or malformed, or a count is too big
+  Damaged,     // a value line is missing or malformed, a count is too big, or an
+               // id is above LARGEST_ID and leaves no room for new ones
 };
 
 // The version a header line (GBK bytes) names, or 0 for a line we refuse.

@@ -72,6 +72,17 @@ TEST(Cli, ExitCodes) {
   }
 }
 
+// A hand-edited file with every position and pose at the ends of the 32-bit
+// range is solved and drawn in both views like any other.
+TEST(Cli, AFileFromTheFarCornersSolvesAndDraws) {
+  const std::string file = VOLTARO_TEST_DATA "/far_away.ele";
+  EXPECT_EQ(Cli("solve --json " + file).status, 0);
+  for (const char* view : {"", " --circuit --current-direction"}) {
+    const CliRun r = Cli("render " + file + " " + ::testing::TempDir() + "/far.png" + view);
+    EXPECT_EQ(r.status, 0) << view << ": " << r.out;
+  }
+}
+
 TEST(Cli, ConvertWritesAFileThatSolvesTheSame) {
   const std::string out = ::testing::TempDir() + "/converted.ele";
   ASSERT_EQ(Cli("convert " VOLTARO_EXAMPLES "/wheatstone_bridge.ele " + out).status, 0);
