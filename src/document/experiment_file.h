@@ -1,6 +1,7 @@
 #pragma once
-// The experiment file (*.ele): the whole bench as one value per line, in GBK
-// with CR LF line ends. Versions 2, 3 and 3.2 are read; 3.2 is written.
+// The experiment file (*.ele): the whole bench as one value per line, in
+// GB18030 (GBK bytes for every character GBK holds) with CR LF line ends.
+// Versions 2, 3 and 3.2 are read; 3.2 is written.
 
 #include <cstddef>
 #include <filesystem>

@@ -1,6 +1,7 @@
 #pragma once
 // The line lists that experiment files and clipboard text are made of: one
-// value per line, GBK text, CR LF line ends.
+// value per line, GB18030 text (GBK wherever GBK holds the character), CR LF
+// line ends.
 
 #include <cstdint>
 #include <string>
