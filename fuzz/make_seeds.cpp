@@ -89,6 +89,14 @@ void EveryKind(Bench& bench) {
   Settle(bench);
 }
 
+// Text GBK cannot hold, in GB18030's four-byte form: a note and a name a
+// teacher types with units and fractions, an emoji, and the euro sign.
+void TypedText(Bench& bench) {
+  const int r = Place(bench, KIND_FIXED_RESISTOR, 200, 200);
+  bench.elements[r].name = "R₁ 5 µΩ";
+  AddNote(bench, {"5 µA, 10², ½", "µ ² ½ € ß", "\xF0\x9F\x98\x80"}, 0);
+}
+
 std::string Escaped(std::string_view bytes) {
   std::string out;
   for (unsigned char c : bytes) {
@@ -126,8 +134,15 @@ std::string Dictionary() {
         "2147483648", "1E-80", "+1"}) {
     words.emplace_back(number);
   }
+  // GB18030: four-byte characters (µ, an emoji, the last code point), the
+  // euro sign in both spellings, and the four bytes of a character that
+  // stands for a raw byte in memory.
+  for (std::string_view bytes : {"\x81\x30\x85\x38", "\x94\x39\xFC\x36", "\xE3\x32\x9A\x35",
+                                 "\xA2\xE3", "\x80", "\xE3\x32\x8D\x38"}) {
+    words.emplace_back(bytes);
+  }
   words.emplace_back("\r\n");
-  std::string out = "# Section tags, header lines (GBK), clipboard words and numbers.\n";
+  std::string out = "# Section tags, header lines (GBK), clipboard words, numbers and GB18030.\n";
   int n = 0;
   for (const std::string& w : words) out += "w" + std::to_string(++n) + "=\"" + Escaped(w) + "\"\n";
   return out;
@@ -165,6 +180,10 @@ int main(int argc, char** argv) {
     SeriesCircuit(fresh(), k.kind);
     Write(files / ("seed-kind-" + std::to_string(k.kind) + ".ele"), ExperimentText(*bench));
   }
+  TypedText(fresh());
+  Write(files / "seed-gb18030.ele", ExperimentText(*bench));
+  Write(pastes / "seed-gb18030-note.txt", *CopyText(*bench, KIND_NOTE, 0));
+  Write(pastes / "seed-gb18030-name.txt", *CopyText(*bench, KIND_FIXED_RESISTOR, 0));
   EveryKind(fresh());
   Write(files / "seed-every-kind.ele", ExperimentText(*bench));
 

@@ -1,9 +1,8 @@
 #include "cli/load.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
 
 #include "document/experiment_file.h"
 #include "document/geometry.h"
@@ -19,9 +18,8 @@ int Usage() {
 }
 
 bool Load(Bench& bench, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad() || DecodeExperiment(bench, bytes) != OpenOutcome::Opened) {
+  const std::optional<std::string> bytes = ReadExperimentBytes(path);
+  if (!bytes || DecodeExperiment(bench, *bytes) != OpenOutcome::Opened) {
     std::cerr << "open failed!\n";
     return false;
   }

@@ -35,6 +35,9 @@ int Render(const std::vector<std::string>& args, const std::string& program_dir)
     }
   }
   if (files.size() != 2) return Usage();
+  // A file that cannot be read says so before anything else is looked for.
+  auto bench = std::make_unique<Bench>();
+  if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
   // Pictures are painted without a screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int argc = 1;
@@ -47,8 +50,6 @@ int Render(const std::vector<std::string>& args, const std::string& program_dir)
     std::cerr << "cannot read the picture " << *missing << "\n";
     return EXIT_OPEN_FAILED;
   }
-  auto bench = std::make_unique<Bench>();
-  if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
   bench->circuit_view = circuit ? 1 : 0;
   bench->show_current_direction = arrows ? 1 : 0;
   BenchRenderer renderer(*bench, pictures, nullptr);

@@ -8,9 +8,12 @@
 
 namespace voltaro {
 
-// Writes `bytes` to a new file beside `target`, flushes it to the disk and
-// renames it over `target`. Returns false, with `target` untouched and no
-// leftover file, when any step fails.
-bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// Writes `bytes` to a new file beside the file `name` stands for (symbolic
+// links followed to their final target), flushes it to the disk and renames
+// it over that target, which keeps its permissions. Returns false, with the
+// target untouched and no leftover file, when any step fails, when the
+// target exists but is no regular file (a folder, a pipe, a device) or when
+// we may not write to it.
+bool ReplaceFileAtomically(const std::filesystem::path& name, std::string_view bytes);
 
 }  // namespace voltaro

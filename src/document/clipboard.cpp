@@ -58,7 +58,9 @@ void WriteElement(LineWriter& out, const ElementRecord& e) {
 
 void ReadElement(LineReader& in, ElementRecord& e) {
   e.name = in.text();
-  for (int32_t* v : {&e.pose, &e.show_params, &e.is_open, &e.x, &e.y}) *v = in.integer();
+  for (int32_t* v : {&e.pose, &e.show_params, &e.is_open}) *v = in.integer();
+  e.x = in.coordinate();
+  e.y = in.coordinate();
   for (double* v :
        {&e.resistance, &e.emf, &e.max_current, &e.param1, &e.param2, &e.param3, &e.param4}) {
     *v = in.real();
@@ -79,7 +81,9 @@ void WriteRheostat(LineWriter& out, const RheostatRecord& r) {
 
 void ReadRheostat(LineReader& in, RheostatRecord& r) {
   r.name = in.text();
-  for (int32_t* v : {&r.x, &r.y, &r.in_use, &r.show_params}) *v = in.integer();
+  r.x = in.coordinate();
+  r.y = in.coordinate();
+  for (int32_t* v : {&r.in_use, &r.show_params}) *v = in.integer();
   for (double* v : {&r.resistance, &r.max_current, &r.slider, &r.bar_resistance_1,
                     &r.bar_resistance_2, &r.coil_resistance_1, &r.coil_resistance_2}) {
     *v = in.real();
@@ -98,8 +102,8 @@ void WriteMeter(LineWriter& out, const DualMeterRecord& m) {
 
 void ReadMeter(LineReader& in, DualMeterRecord& m) {
   m.name = in.text();
-  m.x = in.integer();
-  m.y = in.integer();
+  m.x = in.coordinate();
+  m.y = in.coordinate();
   m.range_resistance_1 = in.real();
   m.range_resistance_2 = in.real();
   m.in_use = in.integer();
@@ -113,7 +117,9 @@ void WriteSwitch(LineWriter& out, const SpdtRecord& s) {
 
 void ReadSwitch(LineReader& in, SpdtRecord& s) {
   s.name = in.text();
-  for (int32_t* v : {&s.x, &s.y, &s.in_use, &s.show_params, &s.position}) *v = in.integer();
+  s.x = in.coordinate();
+  s.y = in.coordinate();
+  for (int32_t* v : {&s.in_use, &s.show_params, &s.position}) *v = in.integer();
 }
 
 void WriteRelay(LineWriter& out, const RelayRecord& r) {
@@ -125,7 +131,9 @@ void WriteRelay(LineWriter& out, const RelayRecord& r) {
 
 void ReadRelay(LineReader& in, RelayRecord& r) {
   r.name = in.text();
-  for (int32_t* v : {&r.x, &r.y, &r.in_use, &r.show_params, &r.contact_closed}) *v = in.integer();
+  r.x = in.coordinate();
+  r.y = in.coordinate();
+  for (int32_t* v : {&r.in_use, &r.show_params, &r.contact_closed}) *v = in.integer();
   r.coil_resistance = in.real();
   r.pickup_current = in.real();
 }

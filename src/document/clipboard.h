@@ -1,8 +1,8 @@
 #pragma once
 // Copy and Paste of one bench object through the system clipboard as text:
 // a tag line, the object's section word, its kind code, then its editable
-// fields one per line, in GBK with CR LF line ends. Ids never travel; a
-// pasted object gets fresh ones.
+// fields one per line, in GB18030 (GBK bytes for every character GBK holds)
+// with CR LF line ends. Ids never travel; a pasted object gets fresh ones.
 
 #include <optional>
 #include <string>

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "document/atomic_file.h"
@@ -11,6 +9,7 @@
 #include "document/geometry.h"
 #include "document/lines.h"
 #include "document/record_lines.h"
+#include "document/regular_file.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/tables.h"
@@ -62,10 +61,10 @@ void WriteElement(LineWriter& out, const ElementRecord& e) {
 
 void ReadElement(LineReader& in, ElementRecord& e) {
   e.name = in.text();
-  for (int32_t* v : {&e.kind, &e.pose, &e.show_params, &e.is_open, &e.x, &e.y, &e.node_a, &e.node_b,
-                     &e.branch_id}) {
-    *v = in.integer();
-  }
+  for (int32_t* v : {&e.kind, &e.pose, &e.show_params, &e.is_open}) *v = in.integer();
+  e.x = in.coordinate();
+  e.y = in.coordinate();
+  for (int32_t* v : {&e.node_a, &e.node_b, &e.branch_id}) *v = in.id();
   for (double* v :
        {&e.resistance, &e.emf, &e.max_current, &e.param1, &e.param2, &e.param3, &e.param4}) {
     *v = in.real();
@@ -101,15 +100,17 @@ void WriteRheostat(LineWriter& out, const RheostatRecord& r) {
 
 void ReadRheostat(LineReader& in, RheostatRecord& r) {
   r.name = in.text();
-  for (int32_t* v : {&r.x, &r.y, &r.in_use, &r.show_params}) *v = in.integer();
+  r.x = in.coordinate();
+  r.y = in.coordinate();
+  for (int32_t* v : {&r.in_use, &r.show_params}) *v = in.integer();
   for (double* v : {&r.resistance, &r.max_current, &r.slider, &r.bar_resistance_1,
                     &r.bar_resistance_2, &r.coil_resistance_1, &r.coil_resistance_2}) {
     *v = in.real();
   }
-  for (int32_t& v : r.branch_id) v = in.integer();
+  for (int32_t& v : r.branch_id) v = in.id();
   for (int32_t* v : {&r.node_bar_a, &r.node_bar_a_in, &r.node_bar_b_in, &r.node_bar_b,
                      &r.node_coil_a, &r.node_coil_a_in, &r.node_slider, &r.node_coil_b}) {
-    *v = in.integer();
+    *v = in.id();
   }
 }
 
@@ -128,14 +129,16 @@ void WriteWire(LineWriter& out, const WireRecord& w) {
 
 void ReadWire(LineReader& in, WireRecord& w) {
   w.name = in.text();
-  for (int32_t* v : {&w.color, &w.node_a, &w.node_b}) *v = in.integer();
+  w.color = in.integer();
+  w.node_a = in.id();
+  w.node_b = in.id();
   w.point_count = in.count(WIRE_POINTS);
   for (int i = 0; i < w.point_count; ++i) {
-    w.points[i].x = in.integer();
-    w.points[i].y = in.integer();
+    w.points[i].x = in.coordinate();
+    w.points[i].y = in.coordinate();
   }
   w.state = in.integer();
-  w.wire_id = in.integer();
+  w.wire_id = in.id();
 }
 
 void WriteMeter(LineWriter& out, const DualMeterRecord& m) {
@@ -152,8 +155,8 @@ void WriteMeter(LineWriter& out, const DualMeterRecord& m) {
 
 void ReadMeter(LineReader& in, DualMeterRecord& m, int version, double range_1, double range_2) {
   m.name = in.text();
-  m.x = in.integer();
-  m.y = in.integer();
+  m.x = in.coordinate();
+  m.y = in.coordinate();
   if (version == FILE_VERSION_2) {
     m.range_resistance_1 = range_1;
     m.range_resistance_2 = range_2;
@@ -161,9 +164,11 @@ void ReadMeter(LineReader& in, DualMeterRecord& m, int version, double range_1, 
     m.range_resistance_1 = in.real();
     m.range_resistance_2 = in.real();
   }
-  for (int32_t* v : {&m.in_use, &m.range_in_use, &m.node_common, &m.node_common_in, &m.node_mid,
-                     &m.node_high, &m.branch_id_1, &m.branch_id_2}) {
-    *v = in.integer();
+  m.in_use = in.integer();
+  m.range_in_use = in.integer();
+  for (int32_t* v : {&m.node_common, &m.node_common_in, &m.node_mid, &m.node_high, &m.branch_id_1,
+                     &m.branch_id_2}) {
+    *v = in.id();
   }
 }
 
@@ -177,9 +182,12 @@ void WriteSpdt(LineWriter& out, const SpdtRecord& s) {
 
 void ReadSpdt(LineReader& in, SpdtRecord& s) {
   s.name = in.text();
-  for (int32_t* v : {&s.x, &s.y, &s.in_use, &s.show_params, &s.position, &s.node_t1, &s.node_common,
-                     &s.node_common_in, &s.node_t2, &s.branch_id_1, &s.branch_id_2}) {
-    *v = in.integer();
+  s.x = in.coordinate();
+  s.y = in.coordinate();
+  for (int32_t* v : {&s.in_use, &s.show_params, &s.position}) *v = in.integer();
+  for (int32_t* v : {&s.node_t1, &s.node_common, &s.node_common_in, &s.node_t2, &s.branch_id_1,
+                     &s.branch_id_2}) {
+    *v = in.id();
   }
 }
 
@@ -196,12 +204,14 @@ void WriteRelay(LineWriter& out, const RelayRecord& r) {
 
 void ReadRelay(LineReader& in, RelayRecord& r) {
   r.name = in.text();
-  for (int32_t* v : {&r.x, &r.y, &r.in_use, &r.show_params, &r.contact_closed}) *v = in.integer();
+  r.x = in.coordinate();
+  r.y = in.coordinate();
+  for (int32_t* v : {&r.in_use, &r.show_params, &r.contact_closed}) *v = in.integer();
   r.coil_resistance = in.real();
   r.pickup_current = in.real();
   for (int32_t* v : {&r.node_coil_a, &r.node_coil_b, &r.node_contact_a, &r.node_contact_b,
                      &r.coil_branch_id, &r.contact_branch_id}) {
-    *v = in.integer();
+    *v = in.id();
   }
 }
 
@@ -211,7 +221,9 @@ void WriteBlackBox(LineWriter& out, const BlackBoxRecord& b) {
 }
 
 void ReadBlackBox(LineReader& in, BlackBoxRecord& b) {
-  for (int32_t* v : {&b.in_use, &b.x, &b.y, &b.width, &b.height, &b.color}) *v = in.integer();
+  b.in_use = in.integer();
+  for (int32_t* v : {&b.x, &b.y, &b.width, &b.height}) *v = in.coordinate();
+  b.color = in.integer();
   b.password = in.text();
 }
 
@@ -325,18 +337,23 @@ OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text) {
   return OpenOutcome::Opened;
 }
 
+std::optional<std::string> ReadExperimentBytes(const std::filesystem::path& path) {
+  return ReadRegularFile(path, LARGEST_EXPERIMENT_FILE);
+}
+
 OpenOutcome ReadExperimentFile(Bench& bench, const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  const std::optional<std::string> bytes = ReadExperimentBytes(path);
+  if (!bytes) {
     InitBenchTables(bench);
     return OpenOutcome::CannotRead;
   }
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  return ReadExperimentText(bench, bytes);
+  return ReadExperimentText(bench, *bytes);
 }
 
 bool WriteExperimentFile(const Bench& bench, const std::filesystem::path& path) {
-  return ReplaceFileAtomically(path, ExperimentText(bench));
+  const std::string text = ExperimentText(bench);
+  if (text.size() > LARGEST_EXPERIMENT_FILE) return false;
+  return ReplaceFileAtomically(path, text);
 }
 
 }  // namespace voltaro

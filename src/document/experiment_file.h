@@ -1,8 +1,11 @@
 #pragma once
-// The experiment file (*.ele): the whole bench as one value per line, in GBK
-// with CR LF line ends. Versions 2, 3 and 3.2 are read; 3.2 is written.
+// The experiment file (*.ele): the whole bench as one value per line, in
+// GB18030 (GBK bytes for every character GBK holds) with CR LF line ends.
+// Versions 2, 3 and 3.2 are read; 3.2 is written.
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,13 +23,21 @@ enum FileVersion : int {
 // The header every file is written with (UTF-8 here, GBK in the file).
 constexpr std::string_view HEADER_V32 = "Brenvoltastica 电路部分 v3.2 Omaris Tevlin";
 
+// The largest experiment file read or written. A full bench with every
+// number at its widest (200 components, 500 wires of 100 bends, 400 meters
+// and every other table full) takes about 1.7 MB; the rest leaves room for
+// some 14 MB of names and note text, far more than anyone types, while a
+// file of gigabytes named by mistake is refused before it fills the memory.
+constexpr size_t LARGEST_EXPERIMENT_FILE = 16 * 1024 * 1024;
+
 // What became of an attempt to open an experiment. Every outcome but Opened
 // leaves an empty bench, so nothing half read can be saved over the file.
 enum class OpenOutcome {
   Opened,
   CannotRead,  // the file could not be opened or read
   BadHeader,   // the first line names no version we know; nothing was read
-  Damaged,     // a value line is missing or malformed, or a count is too big
+  Damaged,     // a value line is missing or malformed, a count is too big, or an
+               // id is above LARGEST_ID and leaves no room for new ones
 };
 
 // The version a header line (GBK bytes) names, or 0 for a line we refuse.
@@ -46,11 +57,19 @@ OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text);
 // the bench's document_changed hook.
 OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text);
 
-// Reads an experiment file into the bench as ReadExperimentText does.
+// The bytes of an experiment file: a regular file (links followed) of at
+// most LARGEST_EXPERIMENT_FILE bytes. Nothing for a folder, a pipe, a
+// device, a file too large, or one that cannot be read.
+std::optional<std::string> ReadExperimentBytes(const std::filesystem::path& path);
+
+// Reads an experiment file into the bench as ReadExperimentText does; a file
+// ReadExperimentBytes refuses is CannotRead.
 OpenOutcome ReadExperimentFile(Bench& bench, const std::filesystem::path& path);
 
 // Saves the bench to `path`. The file is replaced only once the new one has
 // been written completely; on failure (false) the old file is untouched.
+// A bench whose file would pass LARGEST_EXPERIMENT_FILE is not saved, so
+// that nothing is written that could not be opened again.
 bool WriteExperimentFile(const Bench& bench, const std::filesystem::path& path);
 
 }  // namespace voltaro

@@ -12,7 +12,8 @@ namespace {
 // must not be shared between threads.
 class Converters {
  public:
-  Converters() : to_utf8_(iconv_open("UTF-8", "GBK")), to_gbk_(iconv_open("GBK", "UTF-8")) {}
+  Converters()
+      : to_utf8_(iconv_open("UTF-8", "GB18030")), to_gbk_(iconv_open("GB18030", "UTF-8")) {}
   ~Converters() {
     if (usable(to_utf8_)) iconv_close(to_utf8_);
     if (usable(to_gbk_)) iconv_close(to_gbk_);
@@ -105,11 +106,31 @@ bool IsRawByte(char32_t cp) {
   return cp >= RAW_BYTE_BASE + 0x80 && cp <= RAW_BYTE_BASE + 0xFF;
 }
 
-// The UTF-8 of one GBK character, but only when it encodes back to exactly
-// these bytes: a byte sequence with two readings must not change on saving.
+bool IsPrivateUse(char32_t cp) {
+  return (cp >= 0xE000 && cp <= 0xF8FF) || cp >= 0xF0000;
+}
+
+// The euro sign: one byte, 0x80, in code page 936 and in every file written
+// so far; GB18030 spells it 0xA2 0xE3 and has no 0x80.
+constexpr std::string_view EURO_UTF8 = "\xE2\x82\xAC";
+constexpr char GBK_EURO = '\x80';
+
+// The start of a GB18030 four-byte character: a lead byte, then a digit.
+bool StartsFourBytes(std::string_view s, size_t i) {
+  return i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '9';
+}
+
+// The UTF-8 of one GB18030 character, but only when it encodes back to
+// exactly these bytes (a byte sequence with two readings must not change
+// on saving) and is no private-use character: those hold no letter anyone
+// can read, GBK programs read the user-defined areas as damage too, and
+// our own raw-byte characters live among them.
 std::optional<std::string> DecodeExactly(std::string_view bytes) {
   std::optional<std::string> utf8 = Conv().decode(bytes);
-  if (!utf8) return std::nullopt;
+  if (!utf8 || utf8->empty()) return std::nullopt;
+  size_t len = 0;
+  const std::optional<char32_t> cp = NextUtf8(*utf8, 0, len);
+  if (!cp || len != utf8->size() || IsPrivateUse(*cp)) return std::nullopt;
   const std::optional<std::string> back = Conv().encode(*utf8);
   if (!back || *back != bytes) return std::nullopt;
   return utf8;
@@ -127,18 +148,22 @@ std::string GbkToUtf8(std::string_view gbk) {
       ++i;
       continue;
     }
-    if (i + 1 < gbk.size()) {
-      if (std::optional<std::string> ch = DecodeExactly(gbk.substr(i, 2))) {
+    if (gbk[i] == GBK_EURO) {
+      out += EURO_UTF8;
+      ++i;
+      continue;
+    }
+    // A digit never follows a lead byte in GBK, so a four-byte character
+    // cannot be mistaken for a two-byte one.
+    const size_t width = StartsFourBytes(gbk, i) ? 4 : 2;
+    if (i + width <= gbk.size()) {
+      if (std::optional<std::string> ch = DecodeExactly(gbk.substr(i, width))) {
         out += *ch;
-        i += 2;
+        i += width;
         continue;
       }
     }
-    if (std::optional<std::string> ch = DecodeExactly(gbk.substr(i, 1))) {
-      out += *ch;
-    } else {
-      AppendUtf8(out, RAW_BYTE_BASE + b);
-    }
+    AppendUtf8(out, RAW_BYTE_BASE + b);
     ++i;
   }
   return out;
@@ -156,7 +181,10 @@ std::string Utf8ToGbk(std::string_view utf8) {
       out += static_cast<char>(*cp);
     } else if (IsRawByte(*cp)) {
       out += static_cast<char>(*cp - RAW_BYTE_BASE);
-    } else if (std::optional<std::string> bytes = Conv().encode(utf8.substr(i, len))) {
+    } else if (utf8.substr(i, len) == EURO_UTF8) {
+      out += GBK_EURO;
+    } else if (std::optional<std::string> bytes = Conv().encode(utf8.substr(i, len));
+               bytes && !bytes->empty()) {
       out += *bytes;
     } else {
       out += '?';

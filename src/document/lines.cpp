@@ -1,9 +1,11 @@
 #include "document/lines.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "document/gbk.h"
 #include "document/values.h"
+#include "model/bench.h"
 
 namespace voltaro {
 
@@ -67,6 +69,16 @@ int32_t LineReader::integer() {
   const std::optional<int32_t> value = ParseInteger(*line);
   if (!value) failed_ = true;
   return value.value_or(0);
+}
+
+int32_t LineReader::coordinate() {
+  return std::clamp(integer(), -LARGEST_COORDINATE, LARGEST_COORDINATE);
+}
+
+int32_t LineReader::id() {
+  const int32_t value = integer();
+  if (value > LARGEST_ID) failed_ = true;
+  return value;
 }
 
 double LineReader::real() {

@@ -1,6 +1,7 @@
 #pragma once
 // The line lists that experiment files and clipboard text are made of: one
-// value per line, GBK text, CR LF line ends.
+// value per line, GB18030 text (GBK wherever GBK holds the character), CR LF
+// line ends.
 
 #include <cstdint>
 #include <string>
@@ -42,6 +43,13 @@ class LineReader {
   explicit LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
   int32_t integer();
+  // A position, offset or extent on the bench, brought within
+  // LARGEST_COORDINATE: a component a damaged file puts a thousand million
+  // pixels away is just as far out of sight at the limit.
+  int32_t coordinate();
+  // A node, branch or wire id; an id above LARGEST_ID leaves no room for
+  // new ones and makes the reader fail.
+  int32_t id();
   double real();
   bool flag();
   std::string text();  // the line as UTF-8

@@ -11,8 +11,8 @@ void WriteOffsets(LineWriter& out, const std::array<Offset, POSE_ENTRIES>& offse
 
 void ReadOffsets(LineReader& in, std::array<Offset, POSE_ENTRIES>& offsets) {
   for (Offset& o : offsets) {
-    o.dx = in.integer();
-    o.dy = in.integer();
+    o.dx = in.coordinate();
+    o.dy = in.coordinate();
   }
 }
 
@@ -31,15 +31,16 @@ void WriteNote(LineWriter& out, const NoteRecord& n) {
 
 void ReadNote(LineReader& in, NoteRecord& n) {
   n.in_use = in.integer();
-  n.x = in.integer();
-  n.y = in.integer();
-  n.width = in.integer();
-  n.height = in.integer();
+  n.x = in.coordinate();
+  n.y = in.coordinate();
+  n.width = in.coordinate();
+  n.height = in.coordinate();
   n.font_charset = static_cast<uint8_t>(in.integer());
   n.font_color = in.integer();
-  n.font_height = in.integer();
+  // The font's height and size are extents on the bench as well.
+  n.font_height = in.coordinate();
   n.font_pitch = static_cast<int8_t>(in.integer());
-  n.font_size = in.integer();
+  n.font_size = in.coordinate();
   n.font_style = 0;
   for (uint8_t bit : {FONT_BOLD, FONT_ITALIC, FONT_UNDERLINE, FONT_STRIKE_OUT}) {
     if (in.flag()) n.font_style |= bit;

@@ -3,6 +3,7 @@
 // held in fixed-capacity tables that stay dense from slot 0.
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,6 +39,20 @@ constexpr double WIRE_RESISTANCE = 1e-80;
 constexpr double SHORT_CIRCUIT_CURRENT = 1e10;
 
 constexpr int32_t DEFAULT_WIRE_COLOR = 9843250;
+
+// The largest id a bench may hold when it is read. Ids are never reused, so
+// the counter only grows: each placement takes at most 15 ids and every
+// analysis a few for its ground links. Above this the 32-bit counter still
+// has more than a thousand million ids left, years of a running bench; a
+// file with larger ids (only a damaged or hand-edited one) leaves no room
+// for new ones and is refused.
+constexpr int32_t LARGEST_ID = 1'000'000'000;
+
+// Positions, offsets and extents read from a file or the clipboard are kept
+// within this many pixels of the bench's corner, far beyond its 1024 x 768.
+// Drawing and hit testing add and subtract a few of them at a time, which
+// stays well inside 32 bits only for values of this size.
+constexpr int32_t LARGEST_COORDINATE = 1'000'000;
 
 struct Offset {
   int32_t dx = 0;
@@ -279,7 +294,13 @@ struct Bench {
   std::function<void()> document_changed;
   SoundPlayer* sound = nullptr;
 
-  int32_t take_id() { return ++next_id; }
+  // The next id. Bench files hold ids up to LARGEST_ID only, so the top of
+  // the range is out of reach in practice; should it ever be reached, the
+  // counter stays there rather than overflow.
+  int32_t take_id() {
+    if (next_id < INT32_MAX) ++next_id;
+    return next_id;
+  }
 };
 
 }  // namespace voltaro

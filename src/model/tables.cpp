@@ -1,6 +1,8 @@
 #include "model/tables.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 
@@ -267,12 +269,23 @@ void RemoveGroundLinks(Bench& bench) {
   for (int k = kept; k < i; ++k) bench.wires[k] = WireRecord{};
 }
 
+int PoseEntry(int32_t pose, int view_entry) {
+  return static_cast<int>(std::clamp<int64_t>(int64_t{pose} - 1 + view_entry, 0, POSE_ENTRIES - 1));
+}
+
 void ForEachTerminal(const Bench& bench, int view_entry,
                      const std::function<bool(int32_t, Point)>& visit) {
-  const auto at = [](int32_t x, int32_t y, Offset o) { return Point{x + o.dx, y + o.dy}; };
+  // Positions from a file stay within LARGEST_COORDINATE, but a bench built
+  // in code may hold anything: the sum must not wrap round.
+  const auto shifted = [](int32_t v, int32_t d) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, INT32_MIN, INT32_MAX));
+  };
+  const auto at = [&](int32_t x, int32_t y, Offset o) {
+    return Point{shifted(x, o.dx), shifted(y, o.dy)};
+  };
   for (const ElementRecord& e : bench.elements) {
     if (!e.in_use()) break;
-    const int entry = std::clamp(e.pose - 1 + view_entry, 0, POSE_ENTRIES - 1);
+    const int entry = PoseEntry(e.pose, view_entry);
     if (visit(e.node_a, at(e.x, e.y, e.term_a_offset[entry])) ||
         visit(e.node_b, at(e.x, e.y, e.term_b_offset[entry]))) {
       return;

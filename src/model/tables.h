@@ -43,6 +43,12 @@ void CompactBlackBoxes(Bench& bench);
 // Frees every ground link the analysis added (state 3).
 void RemoveGroundLinks(Bench& bench);
 
+// The offset entry of a two-terminal component in pose `pose` (1..8) for a
+// view entry (0 object view, 1 circuit view): pose - 1 + view_entry, kept
+// within the eight entries, without overflow, whatever pose a damaged file
+// gave.
+int PoseEntry(int32_t pose, int view_entry);
+
 // Visits every terminal a wire can join, in the order wires look them up:
 // two-terminal components (A, then B), SPDT switches (1, common, 2), relays
 // (coil A, coil B, contact A, contact B), rheostats (bar A, bar B, coil A,

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/format.h"
+#include "model/tables.h"
 
 namespace voltaro {
 namespace {
@@ -141,7 +142,7 @@ int Trunc(double v) {
 }
 
 Offset HalfSize(const ElementRecord& e) {
-  return e.half_size[std::clamp(e.pose - 1, 0, POSE_ENTRIES - 1)];
+  return e.half_size[PoseEntry(e.pose, 0)];
 }
 
 }  // namespace voltaro

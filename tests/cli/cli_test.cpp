@@ -2,6 +2,7 @@
 // teacher expects from the example experiments.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -45,8 +46,15 @@ json Solve(const std::string& example) {
 }
 
 TEST(Cli, ExitCodes) {
+  // Names that are no plain file: each must be refused at once, neither
+  // hanging on a pipe without a writer or an endless device nor aborting.
+  const std::string folder = ::testing::TempDir() + "/cli folder.ele";
+  std::filesystem::create_directories(folder);
+  const std::string pipe = ::testing::TempDir() + "/cli pipe.ele";
+  std::filesystem::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   struct Case {
-    const char* args;
+    std::string args;
     int status;
     const char* says;
   };
@@ -60,11 +68,28 @@ TEST(Cli, ExitCodes) {
       {"render " VOLTARO_EXAMPLES "/ohms_law.ele", 2, "usage"},
       {"render a.ele b.png --upside-down", 2, "usage"},
       {"render /nonexistent/bench.ele /tmp/b.png", 3, "open failed!"},
+      {"solve '" + folder + "'", 3, "open failed!"},
+      {"solve --json '" + pipe + "'", 3, "open failed!"},
+      {"solve /dev/zero", 3, "open failed!"},
+      {"convert '" + folder + "' /tmp/b.ele", 3, "open failed!"},
+      {"render '" + folder + "' /tmp/b.png", 3, "open failed!"},
+      {"convert " VOLTARO_EXAMPLES "/ohms_law.ele '" + folder + "'", 4, "save failed!"},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.args);
     EXPECT_EQ(r.status, c.status) << c.args;
     EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
+  }
+}
+
+// A hand-edited file with every position and pose at the ends of the 32-bit
+// range is solved and drawn in both views like any other.
+TEST(Cli, AFileFromTheFarCornersSolvesAndDraws) {
+  const std::string file = VOLTARO_TEST_DATA "/far_away.ele";
+  EXPECT_EQ(Cli("solve --json " + file).status, 0);
+  for (const char* view : {"", " --circuit --current-direction"}) {
+    const CliRun r = Cli("render " + file + " " + ::testing::TempDir() + "/far.png" + view);
+    EXPECT_EQ(r.status, 0) << view << ": " << r.out;
   }
 }
 

@@ -20,22 +20,17 @@
 #include "model/kinds.h"
 #include "model/netlist.h"
 #include "model/tables.h"
+#include "support/temp_folder.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Slurp;
+using testing::Spit;
+using testing::TempFolder;
 using testing::TestBench;
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::string Fixture(const char* name) {
   return Slurp(fs::path(VOLTARO_TEST_DATA) / name);
@@ -70,21 +65,6 @@ struct Hooks {
   std::vector<int> pictures;
   int changed = 0;
   int redraws = 0;
-};
-
-// A folder of its own for each test that touches files.
-struct TempFolder {
-  TempFolder() {
-    std::string name = (fs::temp_directory_path() / "voltaro-doc-XXXXXX").string();
-    path = mkdtemp(name.data());
-  }
-  ~TempFolder() { fs::remove_all(path); }
-  std::vector<fs::path> entries() const {
-    std::vector<fs::path> out;
-    for (const auto& e : fs::directory_iterator(path)) out.push_back(e.path().filename());
-    return out;
-  }
-  fs::path path;
 };
 
 void AddNote(Bench& b, std::vector<std::string> lines, std::string font = "宋体") {
