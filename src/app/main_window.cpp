@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "model/timer.h"
 #include "render/export.h"
@@ -125,6 +127,10 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1Timer(); });
   timer_.start();
+
+  // Key presses reach the shortcuts only after the focus has been offered
+  // them as a shortcut override; that is the moment to enable the items.
+  qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
@@ -212,6 +218,17 @@ void TForm1::start_calculator() {
       return;
     }
   }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* window = qobject_cast<QWindow*>(watched);
+    if ((widget && widget->window() == this) || (window && window == windowHandle())) {
+      UpdateEditMenus();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

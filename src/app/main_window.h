@@ -50,7 +50,9 @@ class TForm1 : public QMainWindow, public UiPort {
   QMenu* context_menu() const { return context_menu_; }
   QWidget* start_picture() const { return start_picture_; }
   QWidget* bench_view() const { return view_; }
-  // Runs the enabling rule of the Edit and context menus.
+  // Runs the enabling rule of the Edit and context menus. It also runs
+  // before every key press is matched against the shortcuts, so Del,
+  // Ctrl+C and the others do what their menu items would do now.
   void UpdateEditMenus();
 
   // File commands without their menus, for the tool bar and tests.
@@ -59,6 +61,7 @@ class TForm1 : public QMainWindow, public UiPort {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  public:
   // UiPort: what the mouse handling asks of the window.
