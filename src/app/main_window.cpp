@@ -193,7 +193,16 @@ void TForm1::choose_kind(int32_t kind) {
 void TForm1::SavePicture() {
   const QString path = modal_.picture_path();
   if (path.isEmpty()) return;
-  SaveBenchPicture(renderer_->image(), path);
+  switch (SaveBenchPicture(renderer_->image(), path)) {
+    case ExportOutcome::Written:
+      break;
+    case ExportOutcome::NotAPictureName:
+      status_message(PICTURE_NAME_REFUSED);
+      break;
+    case ExportOutcome::Failed:
+      status_message(PICTURE_NOT_WRITTEN);
+      break;
+  }
 }
 
 bool TForm1::PrintBench(QPrinter& printer) {

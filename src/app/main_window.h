@@ -23,6 +23,12 @@ class QFrame;
 
 namespace voltaro {
 
+// What the status bar says when Save as Picture writes nothing.
+inline constexpr const char* PICTURE_NAME_REFUSED =
+    "Nothing was written: a picture's name ends in .bmp or .jpg";
+inline constexpr const char* PICTURE_NOT_WRITTEN =
+    "Nothing was written: the picture could not be saved there";
+
 class TForm1 : public QMainWindow, public UiPort {
   Q_OBJECT
  public:
@@ -55,7 +61,8 @@ class TForm1 : public QMainWindow, public UiPort {
   // Ctrl+C and the others do what their menu items would do now.
   void UpdateEditMenus();
 
-  // File commands without their menus, for the tool bar and tests.
+  // File commands without their menus, for the tool bar and tests. A
+  // picture that is not written is said so in the status bar.
   void SavePicture();
   bool PrintBench(QPrinter& printer);
 
