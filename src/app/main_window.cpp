@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -216,7 +215,32 @@ bool TForm1::PrintBench(QPrinter& printer) {
 }
 
 void TForm1::open_user_guide() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(program_dir_ + "/ehelp/index.htm"));
+  const QString opener = QStandardPaths::findExecutable(guide_opener);
+  if (opener.isEmpty()) {
+    show_guide_window();
+    return;
+  }
+  // The opener says whether a browser took the guide only by how it ends;
+  // a browser kept open keeps it running, which is fine.
+  auto* process = new QProcess(this);
+  connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError e) {
+    if (e != QProcess::FailedToStart) return;
+    show_guide_window();
+    process->deleteLater();
+  });
+  connect(process, &QProcess::finished, this,
+          [this, process](int code, QProcess::ExitStatus status) {
+            if (status != QProcess::NormalExit || code != 0) show_guide_window();
+            process->deleteLater();
+          });
+  process->start(opener, {QUrl::fromLocalFile(program_dir_ + "/ehelp/index.htm").toString()});
+}
+
+void TForm1::show_guide_window() {
+  if (!guide_) guide_ = new GuideWindow(program_dir_ + "/ehelp/index.htm", this);
+  guide_->show();
+  guide_->raise();
+  guide_->activateWindow();
 }
 
 void TForm1::start_calculator() {

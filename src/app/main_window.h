@@ -9,6 +9,7 @@
 
 #include "app/components_box.h"
 #include "app/document_commands.h"
+#include "app/guide_window.h"
 #include "app/modal_port.h"
 #include "app/platform.h"
 #include "app/side_windows.h"
@@ -61,6 +62,14 @@ class TForm1 : public QMainWindow, public UiPort {
   // Ctrl+C and the others do what their menu items would do now.
   void UpdateEditMenus();
 
+  // "&User guide": the desktop's opener shows the guide in a web browser;
+  // when there is no opener, or it finds no browser, the guide opens in
+  // the program's own window.
+  void open_user_guide();
+  // The program that hands the guide to a browser; tests replace it.
+  QString guide_opener = "xdg-open";
+  GuideWindow* guide_window() const { return guide_; }
+
   // File commands without their menus, for the tool bar and tests. A
   // picture that is not written is said so in the status bar.
   void SavePicture();
@@ -93,7 +102,7 @@ class TForm1 : public QMainWindow, public UiPort {
   void build_tool_bar();
   void enable_document_controls();
   void choose_kind(int32_t kind);
-  void open_user_guide();
+  void show_guide_window();
   void start_calculator();
 
   QString program_dir_;
@@ -115,6 +124,7 @@ class TForm1 : public QMainWindow, public UiPort {
   TForm8* box_ = nullptr;
   Form_big* magnifier_ = nullptr;
   Form4* warning_ = nullptr;
+  GuideWindow* guide_ = nullptr;
   QMenu* edit_menu_ = nullptr;
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;
