@@ -87,6 +87,9 @@ class BenchInteraction {
 
  private:
   bool inside_black_box(int x, int y, int* index = nullptr) const;
+  // Delete and Cut refuse a selection that reaches under a closed black
+  // box, and say why.
+  bool guarded_by_black_box();
   bool grab_slider(int x, int y);
   bool grab_magnet(int x, int y);
   void drag_slider(int x);

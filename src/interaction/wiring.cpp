@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "interaction/bench_interaction.h"
+#include "interaction/black_box_guard.h"
 #include "model/tables.h"
 
 namespace voltaro {
@@ -95,7 +96,8 @@ int BenchInteraction::wire_under(int x, int y, bool right_release) const {
   const int view = bench_.circuit_view ? 1 : 0;
   for (int i = 0; i < WIRE_SLOTS && bench_.wires[i].state != WIRE_FREE; ++i) {
     const WireRecord& w = bench_.wires[i];
-    if (w.state != WIRE_DRAWN) continue;
+    // A wire that leads under a closed black box cannot be taken hold of.
+    if (w.state != WIRE_DRAWN || WireReachesUnderBox(bench_, w)) continue;
     const Point a = TerminalPosition(bench_, w.node_a, view).value_or(Point{0, 0});
     const Point b = TerminalPosition(bench_, w.node_b, view).value_or(Point{0, 0});
     const int n = std::clamp(w.point_count, 0, WIRE_POINTS);
