@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -127,6 +128,11 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1Timer(); });
   timer_.start();
 
+  // Escape drops the wire being drawn and what was picked in the box; an
+  // open menu or dialog takes its Escape first.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { interaction_->Escape(); });
+
   // Key presses reach the shortcuts only after the focus has been offered
   // them as a shortcut override; that is the moment to enable the items.
   qApp->installEventFilter(this);
@@ -186,6 +192,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::choose_kind(int32_t kind) {
+  interaction_->AbandonWire();
   interaction_->set_pending_kind(kind);
 }
 
@@ -244,7 +251,7 @@ void TForm1::show_guide_window() {
 }
 
 void TForm1::start_calculator() {
-  for (const char* name : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"}) {
+  for (const QString& name : calculators) {
     const QString program = QStandardPaths::findExecutable(name);
     if (!program.isEmpty()) {
       QProcess::startDetached(program, {});

@@ -2,6 +2,7 @@
 // The bench window: the bench picture in its scroll box, the menus and tool
 // bar, the components box, the timer, the magnifier and the documents.
 
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QPrinter>
 #include <QTimer>
@@ -66,8 +67,12 @@ class TForm1 : public QMainWindow, public UiPort {
   // when there is no opener, or it finds no browser, the guide opens in
   // the program's own window.
   void open_user_guide();
-  // The program that hands the guide to a browser; tests replace it.
+  // What reaches outside the program, replaced by tests: the program that
+  // hands the guide to a browser, the desktop's opener of web and mail
+  // addresses, the calculators looked for.
   QString guide_opener = "xdg-open";
+  std::function<bool(const QUrl&)> open_address = QDesktopServices::openUrl;
+  QStringList calculators = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
   GuideWindow* guide_window() const { return guide_; }
 
   // File commands without their menus, for the tool bar and tests. A

@@ -149,11 +149,7 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
     }
   } else if (button == RIGHT_BUTTON) {
     if (find_obj_to_move(x, y) != 0) redraw();
-    if (wire_in_progress) {
-      // The wire being drawn is dropped; the wire table never held it.
-      wire_in_progress = false;
-      drawing_.point_count = 0;
-    }
+    drop_wire();
     pending_kind = 0;
     ui_.reset_components_box();
   }

@@ -5,6 +5,7 @@
 
 #include "interaction/bench_interaction.h"
 #include "interaction/black_box_guard.h"
+#include "model/kinds.h"
 #include "model/tables.h"
 
 namespace voltaro {
@@ -89,6 +90,29 @@ void BenchInteraction::do_found_lian2() {
   w.wire_id = bench_.take_id();
   w.state = WIRE_DRAWN;
   w.color = wire_color;
+}
+
+void BenchInteraction::drop_wire() {
+  wire_in_progress = false;
+  drawing_.point_count = 0;
+}
+
+void BenchInteraction::AbandonWire() {
+  if (!wire_in_progress) return;
+  drop_wire();
+  redraw();
+}
+
+void BenchInteraction::Escape() {
+  AbandonWire();
+  if (pending_kind == 0 && !band_active) return;
+  if (band_active) {
+    band_active = false;
+    redraw();
+  }
+  if (pending_kind == KIND_MAGNIFIER) ui_.restore_cursor();
+  pending_kind = 0;
+  ui_.reset_components_box();
 }
 
 int BenchInteraction::wire_under(int x, int y, bool right_release) const {

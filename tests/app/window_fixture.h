@@ -45,10 +45,11 @@ class FakeModal : public ModalPort {
   void show_warning(QWidget&) override { ++warnings; }
   void show_about() override {}
   QString picture_path() override { return picture; }
-  bool print_dialog(QPrinter&) override { return true; }
+  bool print_dialog(QPrinter&) override { return print_confirmed; }
   void page_setup(QPrinter&) override {}
 
   Answer answer = Answer::No;
+  bool print_confirmed = true;
   QString open, save, picture;
   int save_dialogs = 0, popups = 0, warnings = 0, property_dialogs = 0;
   QStringList questions, errors;
