@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -113,6 +115,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   documents_->show_bench = [this, stack] {
     enable_document_controls();
     stack->setCurrentWidget(scroll_);
+    if (!box_placed_) place_components_box();
     box_->show();
   };
   documents_->bench_replaced = [this] {
@@ -269,6 +272,29 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::place_components_box() {
+  box_placed_ = true;
+  const QRect frame = frameGeometry();
+  const QRect screen = this->screen()->availableGeometry();
+  // The box's frame is taken to be as thick as the window's.
+  const QSize box(box_->width() + frame.width() - width(),
+                  box_->height() + frame.height() - height());
+  const int gap = 4;
+  int x = frame.right() + 1 + gap;
+  if (x + box.width() > screen.right() + 1) x = frame.left() - gap - box.width();
+  if (x < screen.left()) x = geometry().left() + 1;
+  // Level with the top of the bench, and on the screen.
+  const int bench_top = mapToGlobal(QPoint(0, centralWidget()->y() + tool_bar_->height())).y();
+  const int y = std::clamp(bench_top, screen.top(),
+                           std::max(screen.top(), screen.bottom() + 1 - box.height()));
+  box_->move(x, y);
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (box_placed_) box_->move(box_->pos() + event->pos() - event->oldPos());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -82,6 +82,8 @@ class TForm1 : public QMainWindow, public UiPort {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The components box moves with the window.
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  public:
@@ -108,6 +110,9 @@ class TForm1 : public QMainWindow, public UiPort {
   void enable_document_controls();
   void choose_kind(int32_t kind);
   void show_guide_window();
+  // Puts the components box beside the window, on the right where the
+  // screen has room, else on the left, else over the bench's left edge.
+  void place_components_box();
   void start_calculator();
 
   QString program_dir_;
@@ -134,6 +139,7 @@ class TForm1 : public QMainWindow, public UiPort {
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;
   QAction* box_check_ = nullptr;
+  bool box_placed_ = false;
   QFrame* swatch_ = nullptr;
   QWidget* tool_bar_ = nullptr;
   std::vector<QWidget*> document_widgets_;

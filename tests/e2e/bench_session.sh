@@ -5,7 +5,9 @@
 # loop, close the switch by a double click, delete the bulb with Del and
 # copy and paste the cell with Ctrl+C and Ctrl+V, each time after the Edit
 # menu was last opened with nothing selected, saving through the File menu
-# after each step and checking the saved bench with voltaro-cli.
+# after each step and checking the saved bench with voltaro-cli. On the way
+# it checks the captions and that the components box belongs to the bench
+# window.
 #
 # Usage: bench_session.sh VOLTARO VOLTARO_CLI
 #
@@ -18,7 +20,7 @@ VOLTARO=$(realpath "$1")
 CLI=$(realpath "$2")
 DEADLINE=${VOLTARO_E2E_DEADLINE:-180}  # seconds any one wait may take
 
-for tool in Xvfb xdotool import convert jq; do
+for tool in Xvfb xdotool xprop import convert identify jq; do
   command -v "$tool" > /dev/null || { echo "missing $tool: run scripts/setup" >&2; exit 1; }
 done
 
@@ -130,6 +132,18 @@ open_menu f
 xdotool key n
 wait_until "the components box" has_window "Components box"
 BOX=$(window_named "Components box")
+
+STEP="checking the components box belongs to the bench window"
+# A tool window of this bench window (kept above it by the window manager),
+# not above every window on the screen, and opened beside it.
+xprop -id "$BOX" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$MAIN")\$" ||
+  fail "the components box is not a window of the bench window"
+! xprop -id "$BOX" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+  fail "the components box stays above every window"
+read -r main_x _ < <(window_origin "$MAIN")
+read -r box_x _ < <(window_origin "$BOX")
+main_width=$(xdotool getwindowgeometry --shell "$MAIN" | awk -F= '/^WIDTH=/{print $2}')
+[ "$box_x" -ge $((main_x + main_width)) ] || fail "the components box is not beside the bench window"
 
 # ---- Where the bench picture lies on the screen ----------------------------------
 
