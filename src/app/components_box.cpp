@@ -80,8 +80,9 @@ const std::vector<Group>& Groups() {
 
 }  // namespace
 
-TForm8::TForm8(const PictureSet& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+// A tool window of its bench window: kept above that window only, never
+// above other programs (or another bench window of this one).
+TForm8::TForm8(const PictureSet& pictures, QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName("TForm8");
   setWindowTitle("Components box");
   setAutoFillBackground(true);
@@ -89,7 +90,6 @@ TForm8::TForm8(const PictureSet& pictures, QWidget* parent)
   silver.setColor(QPalette::Window, QColor(192, 192, 192));
   setPalette(silver);
   resize(126, 465);
-  move(1, 75);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

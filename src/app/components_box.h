@@ -1,7 +1,7 @@
 #pragma once
-// The components box: a small always-on-top tool window with one picture
-// button per component kind, in seven groups. Choosing a button sets what
-// the next press on the bench places.
+// The components box: a small tool window of the bench window, above it,
+// with one picture button per component kind, in seven groups. Choosing a
+// button sets what the next press on the bench places.
 
 #include <QWidget>
 #include <functional>

@@ -8,6 +8,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
+#include "app/picture_dialog.h"
 #include "dialogs/property_dialogs.h"
 #include "render/paint.h"
 
@@ -85,8 +86,7 @@ void DesktopModal::show_about() {
 }
 
 QString DesktopModal::picture_path() {
-  QFileDialog dialog(owner_, "保存为图片", ".", "图片文件 (*.bmp);;图片文件 (*.jpg)");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  PictureFileDialog dialog(owner_);
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

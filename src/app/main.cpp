@@ -24,8 +24,9 @@ QString StartUpFile(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The application's title only: a display name would be appended to
+  // every window caption.
   QApplication::setApplicationName("Zentrik Voltaro");
-  QApplication::setApplicationDisplayName("Zentrik Voltaro");
   const QString program_dir = QApplication::applicationDirPath();
   const QString start_file = StartUpFile(QApplication::arguments());
 

@@ -1,17 +1,21 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "model/timer.h"
 #include "render/export.h"
@@ -111,6 +115,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   documents_->show_bench = [this, stack] {
     enable_document_controls();
     stack->setCurrentWidget(scroll_);
+    if (!box_placed_) place_components_box();
     box_->show();
   };
   documents_->bench_replaced = [this] {
@@ -125,6 +130,15 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1Timer(); });
   timer_.start();
+
+  // Escape drops the wire being drawn and what was picked in the box; an
+  // open menu or dialog takes its Escape first.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { interaction_->Escape(); });
+
+  // Key presses reach the shortcuts only after the focus has been offered
+  // them as a shortcut override; that is the moment to enable the items.
+  qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
@@ -181,13 +195,23 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::choose_kind(int32_t kind) {
+  interaction_->AbandonWire();
   interaction_->set_pending_kind(kind);
 }
 
 void TForm1::SavePicture() {
   const QString path = modal_.picture_path();
   if (path.isEmpty()) return;
-  SaveBenchPicture(renderer_->image(), path);
+  switch (SaveBenchPicture(renderer_->image(), path)) {
+    case ExportOutcome::Written:
+      break;
+    case ExportOutcome::NotAPictureName:
+      status_message(PICTURE_NAME_REFUSED);
+      break;
+    case ExportOutcome::Failed:
+      status_message(PICTURE_NOT_WRITTEN);
+      break;
+  }
 }
 
 bool TForm1::PrintBench(QPrinter& printer) {
@@ -201,17 +225,76 @@ bool TForm1::PrintBench(QPrinter& printer) {
 }
 
 void TForm1::open_user_guide() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(program_dir_ + "/ehelp/index.htm"));
+  const QString opener = QStandardPaths::findExecutable(guide_opener);
+  if (opener.isEmpty()) {
+    show_guide_window();
+    return;
+  }
+  // The opener says whether a browser took the guide only by how it ends;
+  // a browser kept open keeps it running, which is fine.
+  auto* process = new QProcess(this);
+  connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError e) {
+    if (e != QProcess::FailedToStart) return;
+    show_guide_window();
+    process->deleteLater();
+  });
+  connect(process, &QProcess::finished, this,
+          [this, process](int code, QProcess::ExitStatus status) {
+            if (status != QProcess::NormalExit || code != 0) show_guide_window();
+            process->deleteLater();
+          });
+  process->start(opener, {QUrl::fromLocalFile(program_dir_ + "/ehelp/index.htm").toString()});
+}
+
+void TForm1::show_guide_window() {
+  if (!guide_) guide_ = new GuideWindow(program_dir_ + "/ehelp/index.htm", this);
+  guide_->show();
+  guide_->raise();
+  guide_->activateWindow();
 }
 
 void TForm1::start_calculator() {
-  for (const char* name : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"}) {
+  for (const QString& name : calculators) {
     const QString program = QStandardPaths::findExecutable(name);
     if (!program.isEmpty()) {
       QProcess::startDetached(program, {});
       return;
     }
   }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* window = qobject_cast<QWindow*>(watched);
+    if ((widget && widget->window() == this) || (window && window == windowHandle())) {
+      UpdateEditMenus();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::place_components_box() {
+  box_placed_ = true;
+  const QRect frame = frameGeometry();
+  const QRect screen = this->screen()->availableGeometry();
+  // The box's frame is taken to be as thick as the window's.
+  const QSize box(box_->width() + frame.width() - width(),
+                  box_->height() + frame.height() - height());
+  const int gap = 4;
+  int x = frame.right() + 1 + gap;
+  if (x + box.width() > screen.right() + 1) x = frame.left() - gap - box.width();
+  if (x < screen.left()) x = geometry().left() + 1;
+  // Level with the top of the bench, and on the screen.
+  const int bench_top = mapToGlobal(QPoint(0, centralWidget()->y() + tool_bar_->height())).y();
+  const int y = std::clamp(bench_top, screen.top(),
+                           std::max(screen.top(), screen.bottom() + 1 - box.height()));
+  box_->move(x, y);
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (box_placed_) box_->move(box_->pos() + event->pos() - event->oldPos());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // The bench window: the bench picture in its scroll box, the menus and tool
 // bar, the components box, the timer, the magnifier and the documents.
 
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QPrinter>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "app/components_box.h"
 #include "app/document_commands.h"
+#include "app/guide_window.h"
 #include "app/modal_port.h"
 #include "app/platform.h"
 #include "app/side_windows.h"
@@ -22,6 +24,12 @@ class QScrollArea;
 class QFrame;
 
 namespace voltaro {
+
+// What the status bar says when Save as Picture writes nothing.
+inline constexpr const char* PICTURE_NAME_REFUSED =
+    "Nothing was written: a picture's name ends in .bmp or .jpg";
+inline constexpr const char* PICTURE_NOT_WRITTEN =
+    "Nothing was written: the picture could not be saved there";
 
 class TForm1 : public QMainWindow, public UiPort {
   Q_OBJECT
@@ -50,15 +58,33 @@ class TForm1 : public QMainWindow, public UiPort {
   QMenu* context_menu() const { return context_menu_; }
   QWidget* start_picture() const { return start_picture_; }
   QWidget* bench_view() const { return view_; }
-  // Runs the enabling rule of the Edit and context menus.
+  // Runs the enabling rule of the Edit and context menus. It also runs
+  // before every key press is matched against the shortcuts, so Del,
+  // Ctrl+C and the others do what their menu items would do now.
   void UpdateEditMenus();
 
-  // File commands without their menus, for the tool bar and tests.
+  // "&User guide": the desktop's opener shows the guide in a web browser;
+  // when there is no opener, or it finds no browser, the guide opens in
+  // the program's own window.
+  void open_user_guide();
+  // What reaches outside the program, replaced by tests: the program that
+  // hands the guide to a browser, the desktop's opener of web and mail
+  // addresses, the calculators looked for.
+  QString guide_opener = "xdg-open";
+  std::function<bool(const QUrl&)> open_address = QDesktopServices::openUrl;
+  QStringList calculators = {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"};
+  GuideWindow* guide_window() const { return guide_; }
+
+  // File commands without their menus, for the tool bar and tests. A
+  // picture that is not written is said so in the status bar.
   void SavePicture();
   bool PrintBench(QPrinter& printer);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The components box moves with the window.
+  void moveEvent(QMoveEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  public:
   // UiPort: what the mouse handling asks of the window.
@@ -83,7 +109,10 @@ class TForm1 : public QMainWindow, public UiPort {
   void build_tool_bar();
   void enable_document_controls();
   void choose_kind(int32_t kind);
-  void open_user_guide();
+  void show_guide_window();
+  // Puts the components box beside the window, on the right where the
+  // screen has room, else on the left, else over the bench's left edge.
+  void place_components_box();
   void start_calculator();
 
   QString program_dir_;
@@ -105,10 +134,12 @@ class TForm1 : public QMainWindow, public UiPort {
   TForm8* box_ = nullptr;
   Form_big* magnifier_ = nullptr;
   Form4* warning_ = nullptr;
+  GuideWindow* guide_ = nullptr;
   QMenu* edit_menu_ = nullptr;
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;
   QAction* box_check_ = nullptr;
+  bool box_placed_ = false;
   QFrame* swatch_ = nullptr;
   QWidget* tool_bar_ = nullptr;
   std::vector<QWidget*> document_widgets_;

@@ -1,7 +1,6 @@
 // The bench window's menus and tool bar: every item in its order, with its
 // caption, shortcut and hint, wired to the commands it runs.
 
-#include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -94,6 +93,8 @@ void TForm1::build_menus() {
                           const QKeySequence& keys = {}) {
     QAction* a = menu->addAction(text);
     if (!keys.isEmpty()) a->setShortcut(keys);
+    // A command given while a wire is being drawn drops the wire first.
+    connect(a, &QAction::triggered, this, [this] { interaction_->AbandonWire(); });
     connect(a, &QAction::triggered, this, slot);
     actions_.push_back({QString(menu->title()).remove('&') + "/" + QString(text).remove('&'), a});
     return a;
@@ -163,8 +164,8 @@ void TForm1::build_menus() {
   box_check_ = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
   box_check_->setCheckable(true);
   QMenu* internet = menuBar()->addMenu("&Internet");
-  add(internet, "Home &Page", [] { QDesktopServices::openUrl(QUrl(HOME_PAGE)); });
-  add(internet, "&Mail to Us", [] { QDesktopServices::openUrl(QUrl(MAIL)); });
+  add(internet, "Home &Page", [this] { open_address(QUrl(HOME_PAGE)); });
+  add(internet, "&Mail to Us", [this] { open_address(QUrl(MAIL)); });
   QMenu* help = menuBar()->addMenu("&Help");
   add(help, "&About the software", [this] { modal_.show_about(); });
   add(help, "&User guide", [this] { open_user_guide(); });
@@ -205,6 +206,7 @@ void TForm1::build_tool_bar() {
     b->setFixedSize(25, 25);
     b->setIconSize(QSize(20, 20));
     b->setAutoRaise(true);
+    connect(b, &QToolButton::clicked, this, [this] { interaction_->AbandonWire(); });
     connect(b, &QToolButton::clicked, this, slot);
     row->addWidget(b);
     if (documents.contains(hint)) {
@@ -247,8 +249,8 @@ void TForm1::build_tool_bar() {
   bevel();
   button("Calculator", [this] { start_calculator(); });
   bevel();
-  button("Home Page", [] { QDesktopServices::openUrl(QUrl(HOME_PAGE)); });
-  button("Mail to Us", [] { QDesktopServices::openUrl(QUrl(MAIL)); });
+  button("Home Page", [this] { open_address(QUrl(HOME_PAGE)); });
+  button("Mail to Us", [this] { open_address(QUrl(MAIL)); });
   button("User guide", [this] { open_user_guide(); });
   row->addStretch();
 }

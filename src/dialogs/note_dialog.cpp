@@ -3,6 +3,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <cmath>
 
 namespace voltaro {
@@ -13,6 +14,28 @@ constexpr int8_t PITCH_DEFAULT = 0;
 constexpr int8_t PITCH_FIXED = 2;
 // The character set a new note gets: the system's default.
 constexpr uint8_t DEFAULT_CHARSET = 1;
+
+// The toolkit's font chooser, without buttons of its own, inside the note's
+// font dialog. As a dialog of its own it would take Enter only in its
+// lists and then close itself alone; here Enter in any of its boxes and
+// lists confirms it, and the font dialog around it with it.
+class FontChooser : public QFontDialog {
+ public:
+  explicit FontChooser(const QFont& start) : QFontDialog(start) {
+    setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    setWindowFlags(Qt::Widget);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      accept();
+      return;
+    }
+    QFontDialog::keyPressEvent(event);
+  }
+};
 
 }  // namespace
 
@@ -56,9 +79,7 @@ NoteFontDialog::NoteFontDialog(QWidget* parent, const FontChoice& initial) : QDi
   // the note; naming the style the font really has prevents that.
   QFont start = initial.font;
   if (start.styleName().isEmpty()) start.setStyleName(QFontInfo(start).styleName());
-  fonts_ = new QFontDialog(start);
-  fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-  fonts_->setWindowFlags(Qt::Widget);
+  fonts_ = new FontChooser(start);
   v->addWidget(fonts_);
   auto* row = new QHBoxLayout;
   row->setSpacing(8);
@@ -79,6 +100,10 @@ NoteFontDialog::NoteFontDialog(QWidget* parent, const FontChoice& initial) : QDi
   });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // Enter and Escape inside the chooser end the whole dialog, never the
+  // chooser alone, which would leave an empty window.
+  connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
+  connect(fonts_, &QDialog::rejected, this, &QDialog::reject);
 }
 
 FontChoice NoteFontDialog::choice() const {

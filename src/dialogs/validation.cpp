@@ -67,7 +67,12 @@ Checked<BatterySetValues> CheckSet(const BatterySetInput& in, double cell_voltag
   }
   // The cells are in series: their resistances and voltages add up.
   const double n = *count;
-  out.values = {*single, n, n * *single, n * cell_voltage, in.show_params ? 1 : 0};
+  const double resistance = n * *single;
+  if (!std::isfinite(resistance)) {
+    out.error = Error(0, MSG_NON_NEGATIVE);
+    return out;
+  }
+  out.values = {*single, n, resistance, n * cell_voltage, in.show_params ? 1 : 0};
   return out;
 }
 
@@ -102,6 +107,10 @@ std::optional<int32_t> TypedInteger(std::string_view text) {
 
 std::string ValueText(double value) {
   return FormatGeneral(value, 15);
+}
+
+bool FinitePositive(double value) {
+  return std::isfinite(value) && value > 0;
 }
 
 // ---- Fixed resistor, supply, cells and sets -----------------------------------
@@ -235,8 +244,19 @@ Checked<ResistanceWireValues> CheckResistanceWire(const ResistanceWireInput& in)
     }
     v[i] = *x;
   }
-  // R = rho l / S
-  out.values = {v[0], v[1], v[2], v[0] * v[1] / v[2], in.show_params ? 1 : 0};
+  // R = rho l / S. Each step must stay a number: the box that takes it
+  // out of range is the one the pupil is sent back to.
+  const double per_section = v[0] * v[1];
+  if (!FinitePositive(per_section)) {
+    out.error = Error(1, MSG_POSITIVE);
+    return out;
+  }
+  const double resistance = per_section / v[2];
+  if (!FinitePositive(resistance)) {
+    out.error = Error(2, MSG_POSITIVE);
+    return out;
+  }
+  out.values = {v[0], v[1], v[2], resistance, in.show_params ? 1 : 0};
   return out;
 }
 

@@ -27,6 +27,11 @@ std::optional<double> TypedReal(std::string_view text);
 std::optional<int32_t> TypedInteger(std::string_view text);
 // A value as a box shows it: general format, up to 15 significant digits.
 std::string ValueText(double value);
+// Whether a value worked out from the boxes (a bulb's resistance from its
+// rating, a wire's from its size) is a number a record can hold: finite
+// and above zero. Products and quotients of accepted boxes can overflow to
+// infinity or underflow to zero.
+bool FinitePositive(double value);
 
 // ---- Messages ----------------------------------------------------------------
 // Each dialog has its own wording, spaces and full stops included.

@@ -74,13 +74,23 @@ Checked<BulbValues> CheckBulb(const BulbInput& in, const ElementRecord& bulb) {
       return out;
     }
   }
+  // R = V^2 / P at the rated voltage. The voltage box shows three digits
+  // only; while it is untouched the bulb's own voltage squared (R P) stands
+  // behind it.
   const double power = v[1];
-  double resistance = v[0] * v[0] / power;
-  // The voltage box shows three digits only; while it is untouched the
-  // bulb's own voltage squared (R P) stands behind it.
-  if (in.voltage == RatedVoltageText(bulb)) {
-    const double squared = bulb.resistance * bulb.param1;
-    if (squared > 0) resistance = power == bulb.param1 ? bulb.resistance : squared / power;
+  const double own_squared = bulb.resistance * bulb.param1;
+  const bool untouched = in.voltage == RatedVoltageText(bulb) && FinitePositive(own_squared);
+  const double squared = untouched ? own_squared : v[0] * v[0];
+  if (!FinitePositive(squared)) {
+    out.error = Error(0, MSG_POSITIVE);
+    return out;
+  }
+  const double resistance = untouched && power == bulb.param1 ? bulb.resistance : squared / power;
+  // A rating whose resistance is no number would burn the bulb at once or
+  // never light it.
+  if (!FinitePositive(resistance)) {
+    out.error = Error(1, MSG_POSITIVE);
+    return out;
   }
   out.values = {resistance, power, v[2], in.effect, in.show_params ? 1 : 0};
   return out;
@@ -234,6 +244,13 @@ Checked<DualMeterValues> CheckMeter(const DualMeterInput& in, bool voltmeter) {
   out.values.range_in_use = in.low_range ? LOW_RANGE : HIGH_RANGE;
   out.values.range_resistance_1 = whole_first ? R : 0.2 * R;
   out.values.range_resistance_2 = whole_first ? 4 * R : 0.8 * R;
+  // A resistance so small that a fifth of it is no longer above zero would
+  // leave one section a plain wire.
+  if (!FinitePositive(out.values.range_resistance_1) ||
+      !FinitePositive(out.values.range_resistance_2)) {
+    out.values = {};
+    out.error = Error(field, voltmeter ? MSG_POSITIVE_SPACED : MSG_AMMETER_RANGE);
+  }
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "document/geometry.h"
+#include "interaction/black_box_guard.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/placement.h"
@@ -82,14 +83,9 @@ void BenchInteraction::redraw() {
 }
 
 bool BenchInteraction::inside_black_box(int x, int y, int* index) const {
-  for (int i = 0; i < BLACK_BOX_SLOTS && bench_.black_boxes[i].in_use; ++i) {
-    const BlackBoxRecord& b = bench_.black_boxes[i];
-    if (b.x < x && x < b.x + b.width && b.y < y && y < b.y + b.height) {
-      if (index) *index = i;
-      return true;
-    }
-  }
-  return false;
+  const int box = BlackBoxAt(bench_, {x, y});
+  if (box >= 0 && index) *index = box;
+  return box >= 0;
 }
 
 void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
@@ -153,11 +149,7 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
     }
   } else if (button == RIGHT_BUTTON) {
     if (find_obj_to_move(x, y) != 0) redraw();
-    if (wire_in_progress) {
-      // The wire being drawn is dropped; the wire table never held it.
-      wire_in_progress = false;
-      drawing_.point_count = 0;
-    }
+    drop_wire();
     pending_kind = 0;
     ui_.reset_components_box();
   }
@@ -202,7 +194,7 @@ int BenchInteraction::find_obj_to_move(int x, int y) {
   // still be grabbed.
   for (int w = 0; w < WIRE_SLOTS && bench_.wires[w].state != WIRE_FREE; ++w) {
     const WireRecord& wire = bench_.wires[w];
-    if (wire.state != WIRE_DRAWN) continue;
+    if (wire.state != WIRE_DRAWN || WireReachesUnderBox(bench_, wire)) continue;
     for (int k = 0; k < wire.point_count && k < WIRE_POINTS; ++k) {
       if (std::abs(x - wire.points[k].x) < 9 && std::abs(y - wire.points[k].y) < 9) {
         wire_selected = true;

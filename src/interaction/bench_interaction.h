@@ -60,6 +60,13 @@ class BenchInteraction {
 
   // Choosing a kind in the components box or the menu; 0 returns to select.
   void set_pending_kind(int32_t kind) { pending_kind = kind; }
+  // Drops the wire being drawn, as a right press does, and takes its
+  // rubber line off the bench. Every command of the menus and the tool bar
+  // runs it first, so the next press starts afresh.
+  void AbandonWire();
+  // Escape: drops the wire being drawn and what was picked in the
+  // components box (or a note, black box or magnifier to come).
+  void Escape();
 
   // The interaction state, named as the bench's handlers name it.
   int32_t pending_kind = 0;
@@ -87,10 +94,15 @@ class BenchInteraction {
 
  private:
   bool inside_black_box(int x, int y, int* index = nullptr) const;
+  // Delete and Cut refuse a selection that reaches under a closed black
+  // box, and say why.
+  bool guarded_by_black_box();
   bool grab_slider(int x, int y);
   bool grab_magnet(int x, int y);
   void drag_slider(int x);
   void drag_magnet(int y);
+  // Forgets the wire being drawn; the wire table never held it.
+  void drop_wire();
   void place(int x, int y);
   void start_band(int x, int y);
   void finish_band(int x, int y);

@@ -2,6 +2,7 @@
 // Cut and Paste, and which of them the menus offer.
 
 #include "interaction/bench_interaction.h"
+#include "interaction/black_box_guard.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/tables.h"
@@ -43,7 +44,18 @@ bool HasPropertyDialog(int32_t kind) {
 
 }  // namespace
 
+bool BenchInteraction::guarded_by_black_box() {
+  const bool guarded = wire_selected && selected_wire >= 0 && selected_wire < WIRE_SLOTS
+                           ? WireReachesUnderBox(bench_, bench_.wires[selected_wire])
+                           : ComponentReachesUnderBox(bench_, selected_kind, selected_index);
+  if (guarded) ui_.status_message(WIRED_INTO_BLACK_BOX);
+  return guarded;
+}
+
 void BenchInteraction::Delete() {
+  // Deleting a part wired into a closed black box would take the hidden
+  // wires with it and give the puzzle away.
+  if (guarded_by_black_box()) return;
   if (wire_selected && selected_wire >= 0 && selected_wire < WIRE_SLOTS) {
     bench_.wires[selected_wire].state = WIRE_FREE;
     CompactWires(bench_);
@@ -117,6 +129,7 @@ void BenchInteraction::Copy() {
 }
 
 void BenchInteraction::Cut() {
+  if (guarded_by_black_box()) return;
   if (CopyToClipboard(bench_, selected_kind, selected_index, clipboard_, nullptr)) Delete();
 }
 

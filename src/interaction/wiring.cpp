@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "interaction/bench_interaction.h"
+#include "interaction/black_box_guard.h"
+#include "model/kinds.h"
 #include "model/tables.h"
 
 namespace voltaro {
@@ -90,12 +92,36 @@ void BenchInteraction::do_found_lian2() {
   w.color = wire_color;
 }
 
+void BenchInteraction::drop_wire() {
+  wire_in_progress = false;
+  drawing_.point_count = 0;
+}
+
+void BenchInteraction::AbandonWire() {
+  if (!wire_in_progress) return;
+  drop_wire();
+  redraw();
+}
+
+void BenchInteraction::Escape() {
+  AbandonWire();
+  if (pending_kind == 0 && !band_active) return;
+  if (band_active) {
+    band_active = false;
+    redraw();
+  }
+  if (pending_kind == KIND_MAGNIFIER) ui_.restore_cursor();
+  pending_kind = 0;
+  ui_.reset_components_box();
+}
+
 int BenchInteraction::wire_under(int x, int y, bool right_release) const {
   const Point s{x, y};
   const int view = bench_.circuit_view ? 1 : 0;
   for (int i = 0; i < WIRE_SLOTS && bench_.wires[i].state != WIRE_FREE; ++i) {
     const WireRecord& w = bench_.wires[i];
-    if (w.state != WIRE_DRAWN) continue;
+    // A wire that leads under a closed black box cannot be taken hold of.
+    if (w.state != WIRE_DRAWN || WireReachesUnderBox(bench_, w)) continue;
     const Point a = TerminalPosition(bench_, w.node_a, view).value_or(Point{0, 0});
     const Point b = TerminalPosition(bench_, w.node_b, view).value_or(Point{0, 0});
     const int n = std::clamp(w.point_count, 0, WIRE_POINTS);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -13,70 +12,14 @@
 #include <QToolBox>
 #include <QToolButton>
 
-#include "app/main_window.h"
 #include "document/experiment_file.h"
 #include "model/kinds.h"
 #include "model/placement.h"
 #include "model/tables.h"
+#include "window_fixture.h"
 
 namespace voltaro {
 namespace {
-
-const PictureSet& Pictures() {
-  static PictureSet* set = [] {
-    auto* s = new PictureSet;
-    EXPECT_FALSE(s->load(VOLTARO_OBJ_DIR).has_value());
-    return s;
-  }();
-  return *set;
-}
-
-class FakeModal : public ModalPort {
- public:
-  Answer confirm(const QString& q) override {
-    questions.push_back(q);
-    return answer;
-  }
-  QString open_path() override { return open; }
-  QString save_path() override {
-    ++save_dialogs;
-    return save;
-  }
-  void error(const QString& m) override { errors.push_back(m); }
-  void choose_bulb(int) override {}
-  DialogOutcome edit_note(int) override { return DialogOutcome::Cancelled; }
-  DialogOutcome set_up_black_box(int) override { return DialogOutcome::Accepted; }
-  bool password_matches(int) override { return false; }
-  DialogOutcome edit_properties(int32_t, int) override { return DialogOutcome::Cancelled; }
-  bool pick_color(int32_t&) override { return false; }
-  void popup(QMenu&, QPoint) override { ++popups; }
-  void show_warning(QWidget&) override { ++warnings; }
-  void show_about() override {}
-  QString picture_path() override { return picture; }
-  bool print_dialog(QPrinter&) override { return true; }
-  void page_setup(QPrinter&) override {}
-
-  Answer answer = Answer::No;
-  QString open, save, picture;
-  int save_dialogs = 0, popups = 0, warnings = 0;
-  QStringList questions, errors;
-};
-
-class NoClipboard : public ClipboardPort {
- public:
-  std::string text() override { return content; }
-  void set_text(std::string gbk) override { content = std::move(gbk); }
-  std::string content;
-};
-
-struct WindowFixture : ::testing::Test {
-  FakeModal modal;
-  NoClipboard clipboard;
-  TForm1 window{VOLTARO_PROGRAM_DIR, Pictures(), modal, clipboard};
-  QString dir = QString::fromStdString(::testing::TempDir());
-
-  QString example(const char* name) { return QString(VOLTARO_EXAMPLES) + "/" + name; }
-};
 
 TEST_F(WindowFixture, StartsWithTheStartPictureAndDocumentControlsOff) {
   EXPECT_EQ(window.windowTitle(), "Zentrik Voltaro V3.0");
@@ -271,10 +214,3 @@ TEST_F(WindowFixture, EditMenuFollowsTheSelection) {
 
 }  // namespace
 }  // namespace voltaro
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

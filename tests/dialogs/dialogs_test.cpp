@@ -149,6 +149,24 @@ TEST(BulbDialogWidgets, RatingAndTheEffectChosenBefore) {
   EXPECT_EQ(bulb.param2, 8);
 }
 
+// A rated voltage whose resistance V^2 / P is no number is refused in its
+// own box, and the bulb keeps its rating.
+TEST(BulbDialogWidgets, RatingWithoutAResistanceIsRefused) {
+  for (const char* voltage : {"1e300", "1e-300"}) {
+    SCOPED_TRACE(voltage);
+    DialogBench t;
+    ElementRecord& bulb = t.el(t.place(KIND_BULB));
+    Form10 d(nullptr, Pictures(), bulb);
+    t.hear(d);
+    d.Edit1->setText(voltage);
+    d.ok_button()->click();
+    EXPECT_EQ(t.messages, QStringList{MSG_POSITIVE});
+    EXPECT_EQ(d.focusWidget(), d.Edit1);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(bulb.resistance, 10);
+  }
+}
+
 TEST(BulbDialogWidgets, EffectPickerTakesOnlyPicturesThreeToTen) {
   Form20 picker(nullptr, Pictures());
   picker.show();

@@ -1,7 +1,10 @@
 // The note dialog, the black-box windows and the about window.
 
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "dialog_fixture.h"
 #include "dialogs/about_window.h"
@@ -176,6 +179,41 @@ TEST(NoteFontDialog, ConfirmedUnchangedKeepsTheLettering) {
     EXPECT_EQ(c.font.bold(), bold);
     EXPECT_FALSE(c.font.italic());
     EXPECT_EQ(c.color, QColor(0, 0, 160));
+  }
+}
+
+// Enter anywhere in the font chooser confirms the whole font dialog and
+// Escape cancels it; neither may leave the dialog open without its chooser.
+TEST(NoteFontDialog, EnterConfirmsAndEscapeCancelsFromInsideTheChooser) {
+  const struct {
+    Qt::Key key;
+    int result;
+  } keys[] = {{Qt::Key_Return, QDialog::Accepted},
+              {Qt::Key_Enter, QDialog::Accepted},
+              {Qt::Key_Escape, QDialog::Rejected}};
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPointSize(12);
+  // The boxes and lists of the chooser, in a fixed order.
+  const auto boxes_of = [](const NoteFontDialog& d) {
+    QList<QWidget*> inside;
+    for (QWidget* w : d.findChildren<QLineEdit*>()) inside << w;
+    for (QWidget* w : d.findChildren<QListView*>()) inside << w;
+    return inside;
+  };
+  const qsizetype boxes = boxes_of(NoteFontDialog(nullptr, {f, Qt::black})).size();
+  ASSERT_GE(boxes, 6);  // family, style and size, each a box and a list
+  for (const auto& k : keys) {
+    for (qsizetype box = 0; box < boxes; ++box) {
+      SCOPED_TRACE(::testing::Message() << "key " << k.key << ", box " << box);
+      NoteFontDialog d(nullptr, {f, Qt::black});
+      d.show();
+      QWidget* target = boxes_of(d)[box];
+      if (!target->isVisible()) continue;
+      target->setFocus();
+      QTest::keyClick(target, k.key);
+      EXPECT_EQ(d.result(), k.result);
+      EXPECT_FALSE(d.isVisible());
+    }
   }
 }
 

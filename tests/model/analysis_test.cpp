@@ -337,12 +337,27 @@ TEST(Analysis, UncalculableLargeBenchLeavesNoStaleReadings) {
   EXPECT_EQ(CountWires(t.bench), 150);
 }
 
+// A resistance that is no number (a damaged file) leaves a system with no
+// solution. The bench must still come to rest: not reported as solved, no
+// state rule set off by the poisoned currents (no fuse blown, no bell
+// rung, no burnt bulb asking for run after run), the temporary ground
+// links removed again.
 TEST(Analysis, NotANumberParametersDoNotCrash) {
-  Loop loop(KIND_FIXED_RESISTOR, std::nan(""));
-  loop.t.el(loop.cell).emf = INFINITY;
-  doing(loop.t.bench);
-  Settle(loop.t.bench);
-  SUCCEED();
+  for (const int32_t kind :
+       {KIND_FIXED_RESISTOR, KIND_BULB, KIND_FUSE, KIND_DIODE, KIND_BELL, KIND_SIGNAL_LIGHT}) {
+    for (const double emf : {1.5, double{INFINITY}}) {
+      SCOPED_TRACE(::testing::Message() << "kind " << kind << ", emf " << emf);
+      Loop loop(kind, std::nan(""));
+      loop.t.el(loop.cell).emf = emf;
+      const int wires = CountWires(loop.t.bench);
+      doing(loop.t.bench);
+      EXPECT_LT(Settle(loop.t.bench), MAX_SETTLE_RUNS);
+      EXPECT_EQ(loop.t.bench.analysis_pending, 0);
+      EXPECT_NE(loop.t.bench.status, STATUS_SOLVED);
+      EXPECT_EQ(CountWires(loop.t.bench), wires);
+      EXPECT_TRUE(loop.t.sound.played.empty());
+    }
+  }
 }
 
 TEST(Analysis, DraggingRunLeavesStatusPendingAndSoundsAlone) {
