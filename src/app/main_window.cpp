@@ -108,6 +108,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   renderer_->after_draw = [this] {
     view_->update();
     if (magnifier_->isVisible()) refresh_magnifier();
+    show_analysis_state();
   };
   box_->kind_chosen = [this](int32_t kind) { choose_kind(kind); };
   box_->visibility_changed = [this](bool shown) { box_check_->setChecked(shown); };
@@ -356,6 +357,23 @@ void TForm1::restore_cursor() {
 void TForm1::reset_components_box() {
   box_->all_up_keyClick();
 }
+constexpr char NOT_CALCULATED_MESSAGE[] =
+    "This bench cannot be calculated: a value on it is not a number. Every reading shows zero "
+    "until the value is put right.";
+
+// A bench that could not be calculated says so for as long as it stays so;
+// its readings all show zero meanwhile.
+void TForm1::show_analysis_state() {
+  const bool unsolved = bench_->status == STATUS_NOT_SOLVED;
+  if (unsolved == showing_unsolved_) return;
+  showing_unsolved_ = unsolved;
+  if (unsolved) {
+    statusBar()->showMessage(QString::fromUtf8(NOT_CALCULATED_MESSAGE));
+  } else {
+    statusBar()->clearMessage();
+  }
+}
+
 void TForm1::status_message(const std::string& text) {
   statusBar()->showMessage(QString::fromStdString(text), 5000);
 }

@@ -114,6 +114,7 @@ class TForm1 : public QMainWindow, public UiPort {
   // screen has room, else on the left, else over the bench's left edge.
   void place_components_box();
   void start_calculator();
+  void show_analysis_state();
 
   QString program_dir_;
   const PictureSet& pictures_;
@@ -133,6 +134,7 @@ class TForm1 : public QMainWindow, public UiPort {
   QWidget* start_picture_ = nullptr;
   TForm8* box_ = nullptr;
   Form_big* magnifier_ = nullptr;
+  bool showing_unsolved_ = false;
   Form4* warning_ = nullptr;
   GuideWindow* guide_ = nullptr;
   QMenu* edit_menu_ = nullptr;

@@ -9,10 +9,13 @@
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolBox>
 #include <QToolButton>
+#include <cmath>
 
 #include "document/experiment_file.h"
+#include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/placement.h"
 #include "model/tables.h"
@@ -52,6 +55,31 @@ TEST_F(WindowFixture, TheThreeAnswersToSaveChanges) {
   modal.answer = Answer::No;
   EXPECT_TRUE(window.documents().New());
   EXPECT_EQ(CountElements(window.bench()), 0);
+}
+
+// A bench that cannot be calculated says so in the status bar for as long
+// as it stays so, and the message goes once the bench is put right.
+TEST_F(WindowFixture, AnUncalculableBenchSaysSoInTheStatusBar) {
+  window.documents().New();
+  Bench& bench = window.bench();
+  // 150 cells in a ring: more variables than the plain elimination is done
+  // for, so a value that is not a number leaves nothing calculated.
+  int32_t first_a = 0, last_b = 0;
+  for (int i = 0; i < 150; ++i) {
+    const int slot = PlaceComponent(bench, KIND_DRY_CELL, 100, 100).index;
+    if (i == 0) first_a = bench.elements[slot].node_a;
+    if (i > 0) ConnectTerminals(bench, last_b, bench.elements[slot].node_a);
+    last_b = bench.elements[slot].node_b;
+  }
+  ConnectTerminals(bench, last_b, first_a);
+  bench.elements[7].resistance = std::nan("");
+  doing(bench);
+  EXPECT_EQ(bench.status, STATUS_NOT_SOLVED);
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("This bench cannot be calculated"));
+  bench.elements[7].resistance = 1;
+  doing(bench);
+  EXPECT_EQ(bench.status, STATUS_SOLVED);
+  EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(WindowFixture, StartUpFileOpensAndSaveWritesItBack) {
