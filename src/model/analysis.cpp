@@ -304,16 +304,29 @@ void RedrawBench(Bench& bench) {
   }
 }
 
+namespace {
+
+// Ground links live for one run only; the ids they took are given back with
+// them, so that a bench re-analysed ten times a second while a generator
+// turns does not run through its ids in a few months of running.
+void RemoveGroundLinksAndTheirIds(Bench& bench, int32_t ids_before) {
+  RemoveGroundLinks(bench);
+  bench.next_id = ids_before;
+}
+
+}  // namespace
+
 void doing(Bench& bench) {
   ++bench.analysis_depth;
   bench.analysis_pending = 0;
+  const int32_t ids = bench.next_id;
   if (BuildAndSolve(bench)) {
     bench.status = ClassifySolution(bench);
     DistributeResults(bench);
   } else {
     bench.status = STATUS_NOT_SOLVED;
   }
-  RemoveGroundLinks(bench);
+  RemoveGroundLinksAndTheirIds(bench, ids);
   if (bench.sound) bench.sound->stop();
   RedrawBench(bench);
   --bench.analysis_depth;
@@ -321,8 +334,9 @@ void doing(Bench& bench) {
 
 void DoingWhileDragging(Bench& bench) {
   ++bench.analysis_depth;
+  const int32_t ids = bench.next_id;
   if (BuildAndSolve(bench)) DistributeResults(bench);
-  RemoveGroundLinks(bench);
+  RemoveGroundLinksAndTheirIds(bench, ids);
   RedrawBench(bench);
   --bench.analysis_depth;
 }
