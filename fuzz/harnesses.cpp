@@ -11,7 +11,9 @@
 #include "document/clipboard.h"
 #include "document/experiment_file.h"
 #include "document/lines.h"
+#include "model/behaviour.h"
 #include "model/bench.h"
+#include "model/bench_observer.h"
 #include "model/kinds.h"
 #include "model/ports.h"
 #include "model/tables.h"
@@ -38,21 +40,29 @@ class Silence : public SoundPlayer {
 };
 
 // The benches are far too large to build for every input, so each program
-// keeps one and empties it as the window does before each open. The hooks
-// stand in for the window: a picture is asked for only for a slot that
-// holds a component.
+// keeps one and empties it as the window does before each open.
+//
+// Stands in for the window's drawing: the state rules run after each
+// analysis, and compaction may move a record only down within its table.
+class Drawing : public BenchObserver {
+ public:
+  void analysed(Bench& bench) override { ApplyStateRules(bench); }
+  void element_moved(int from, int to) override {
+    Expect(from > 0 && from < TWO_TERMINAL_SLOTS && to >= 0 && to < from,
+           "compaction moves a record down within its table");
+  }
+  void replaced(Bench&) override {}
+};
+
 struct Benches {
   Benches() {
     for (Bench* b : {&work, &reopened}) b->sound = &silence;
-    work.element_picture_needed = [this](int slot) {
-      Expect(slot >= 0 && slot < TWO_TERMINAL_SLOTS && work.elements[slot].in_use(),
-             "a picture is asked for a slot that holds a component");
-    };
-    work.document_changed = [] {};
+    work.observer = &pictures;
     InitBenchTables(reopened);
     empty_bench_text = ExperimentText(reopened);
   }
   Silence silence;
+  Drawing pictures;
   std::string empty_bench_text;
   Bench work;
   Bench reopened;
@@ -71,8 +81,7 @@ std::string_view Text(const uint8_t* data, size_t size) {
 // pupil's experiment changes each time it is saved and opened.
 void ExpectSavedBenchReopens(Benches& b) {
   const std::string saved = ExperimentText(b.work);
-  Expect(DecodeExperiment(b.reopened, saved) == OpenOutcome::Opened,
-         "a saved bench opens again");
+  Expect(DecodeExperiment(b.reopened, saved) == OpenOutcome::Opened, "a saved bench opens again");
   Expect(ExperimentText(b.reopened) == saved, "a saved bench reopens unchanged");
 }
 

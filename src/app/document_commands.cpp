@@ -23,8 +23,8 @@ bool DocumentCommands::New() {
   if (!offer_save("Save changes to?")) return false;
   InitBenchTables(bench_);
   current_file_name.clear();
-  if (bench_replaced) bench_replaced();
-  if (show_bench) show_bench();
+  view_.bench_replaced(false);
+  view_.show_bench();
   document_open = true;
   return true;
 }
@@ -33,11 +33,11 @@ bool DocumentCommands::read(const QString& path) {
   const OpenOutcome outcome = ReadExperimentFile(bench_, path.toStdString());
   if (outcome != OpenOutcome::Opened) {
     // The bench is empty again: nothing half read can be saved over the file.
-    if (bench_replaced) bench_replaced();
+    view_.bench_replaced(false);
     prompts_.error("open failed!");
     return false;
   }
-  if (bench_replaced) bench_replaced();
+  view_.bench_replaced(true);
   document_open = true;
   return true;
 }
@@ -46,8 +46,7 @@ bool DocumentCommands::Open() {
   if (!offer_save("Save the current?")) return false;
   const QString path = prompts_.open_path();
   if (path.isEmpty()) return false;
-  if (show_bench) show_bench();
-  InitBenchTables(bench_);
+  view_.show_bench();
   current_file_name.clear();
   if (!read(path)) return false;
   current_file_name = path;
@@ -55,8 +54,7 @@ bool DocumentCommands::Open() {
 }
 
 bool DocumentCommands::OpenAtStart(const QString& path) {
-  if (show_bench) show_bench();
-  InitBenchTables(bench_);
+  view_.show_bench();
   current_file_name = path;
   if (read(path)) return true;
   // A file that failed to open must not be saved over with an empty bench.

@@ -3,7 +3,6 @@
 // and Quit, with their questions, behind a port so that tests answer them.
 
 #include <QString>
-#include <functional>
 
 #include "model/bench.h"
 
@@ -24,9 +23,23 @@ class DocumentPrompts {
   virtual void error(const QString& message) = 0;
 };
 
+// The window's side of the document commands.
+class DocumentView {
+ public:
+  // Shows the bench and enables the document controls.
+  virtual void show_bench() = 0;
+  // The bench was emptied or read. `shown`: reading has made every picture
+  // and painted the bench once already; an emptied bench is still to show.
+  virtual void bench_replaced(bool shown) = 0;
+
+ protected:
+  ~DocumentView() = default;
+};
+
 class DocumentCommands {
  public:
-  DocumentCommands(Bench& bench, DocumentPrompts& prompts) : bench_(bench), prompts_(prompts) {}
+  DocumentCommands(Bench& bench, DocumentPrompts& prompts, DocumentView& view)
+      : bench_(bench), prompts_(prompts), view_(view) {}
 
   // Each returns false when the user cancelled or the command failed.
   bool New();
@@ -41,11 +54,6 @@ class DocumentCommands {
   QString current_file_name;
   bool document_open = false;
 
-  // The window shows the bench and enables its document controls.
-  std::function<void()> show_bench;
-  // The bench was emptied or read: pictures to rebuild, redraw.
-  std::function<void()> bench_replaced;
-
  private:
   bool read(const QString& path);
   // Asks whether to save; false when the user cancelled.
@@ -53,6 +61,7 @@ class DocumentCommands {
 
   Bench& bench_;
   DocumentPrompts& prompts_;
+  DocumentView& view_;
 };
 
 }  // namespace voltaro

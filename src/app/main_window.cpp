@@ -73,22 +73,21 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   renderer_ = std::make_unique<BenchRenderer>(*bench_, pictures_, &clock_);
   renderer_->attach();
   interaction_ = std::make_unique<BenchInteraction>(*bench_, *renderer_, *this, clipboard_);
-  documents_ = std::make_unique<DocumentCommands>(*bench_, modal_);
-  bench_->element_picture_needed = [this](int slot) { renderer_->make_fact_two_obj_pic(slot); };
+  documents_ = std::make_unique<DocumentCommands>(*bench_, modal_, *this);
 
   box_ = new TForm8(pictures_, this);
   magnifier_ = new Form_big(this);
   warning_ = new Form4(program_dir_, this);
 
-  auto* stack = new QStackedWidget;
+  stack_ = new QStackedWidget;
   start_picture_ = StartPicture(program_dir_);
   view_ = new BenchView(renderer_->image());
   scroll_ = new QScrollArea;
   scroll_->setWidget(view_);
   scroll_->setBackgroundRole(QPalette::Dark);
-  stack->addWidget(start_picture_);
-  stack->addWidget(scroll_);
-  stack->setCurrentWidget(start_picture_);
+  stack_->addWidget(start_picture_);
+  stack_->addWidget(scroll_);
+  stack_->setCurrentWidget(start_picture_);
   auto* central = new QWidget;
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
@@ -96,7 +95,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   build_menus();
   build_tool_bar();
   column->addWidget(tool_bar_);
-  column->addWidget(stack, 1);
+  column->addWidget(stack_, 1);
   setCentralWidget(central);
   statusBar();
   resize(1100, 820);
@@ -105,28 +104,9 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   view_->moved = [this](int x, int y) { interaction_->Image1MouseMove(0, x, y); };
   view_->released = [this](int b, int x, int y) { interaction_->Image1MouseUp(b, 0, x, y); };
   view_->double_clicked = [this] { interaction_->Image1DblClick(); };
-  renderer_->after_draw = [this] {
-    view_->update();
-    if (magnifier_->isVisible()) refresh_magnifier();
-    show_analysis_state();
-  };
+  renderer_->set_listener(this);
   box_->kind_chosen = [this](int32_t kind) { choose_kind(kind); };
   box_->visibility_changed = [this](bool shown) { box_check_->setChecked(shown); };
-
-  documents_->show_bench = [this, stack] {
-    enable_document_controls();
-    stack->setCurrentWidget(scroll_);
-    if (!box_placed_) place_components_box();
-    box_->show();
-  };
-  documents_->bench_replaced = [this] {
-    interaction_->selected_kind = 0;
-    interaction_->selected_index = -1;
-    interaction_->wire_selected = false;
-    interaction_->set_pending_kind(0);
-    renderer_->rebuild_all_pictures();
-    renderer_->Draw_obj();
-  };
 
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -360,6 +340,29 @@ void TForm1::reset_components_box() {
 constexpr char NOT_CALCULATED_MESSAGE[] =
     "This bench cannot be calculated: a value on it is not a number. Every reading shows zero "
     "until the value is put right.";
+
+void TForm1::painted() {
+  view_->update();
+  if (magnifier_->isVisible()) refresh_magnifier();
+  show_analysis_state();
+}
+
+void TForm1::show_bench() {
+  enable_document_controls();
+  stack_->setCurrentWidget(scroll_);
+  if (!box_placed_) place_components_box();
+  box_->show();
+}
+
+void TForm1::bench_replaced(bool shown) {
+  interaction_->selected_kind = 0;
+  interaction_->selected_index = -1;
+  interaction_->wire_selected = false;
+  interaction_->set_pending_kind(0);
+  if (shown) return;
+  renderer_->rebuild_all_pictures();
+  renderer_->Draw_obj();
+}
 
 // A bench that could not be calculated says so for as long as it stays so;
 // its readings all show zero meanwhile.

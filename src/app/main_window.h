@@ -21,6 +21,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QStackedWidget;
 class QFrame;
 
 namespace voltaro {
@@ -31,7 +32,7 @@ inline constexpr const char* PICTURE_NAME_REFUSED =
 inline constexpr const char* PICTURE_NOT_WRITTEN =
     "Nothing was written: the picture could not be saved there";
 
-class TForm1 : public QMainWindow, public UiPort {
+class TForm1 : public QMainWindow, public UiPort, public DocumentView, public PaintListener {
   Q_OBJECT
  public:
   // `modal` answers every modal question; the window does not own it.
@@ -104,6 +105,11 @@ class TForm1 : public QMainWindow, public UiPort {
   void status_message(const std::string& text) override;
   void picture_changed() override;
 
+  // DocumentView and PaintListener.
+  void show_bench() override;
+  void bench_replaced(bool shown) override;
+  void painted() override;
+
  private:
   void build_menus();
   void build_tool_bar();
@@ -129,6 +135,7 @@ class TForm1 : public QMainWindow, public UiPort {
   QPrinter printer_;
   QTimer timer_;
 
+  QStackedWidget* stack_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   BenchView* view_ = nullptr;
   QWidget* start_picture_ = nullptr;

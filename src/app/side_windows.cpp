@@ -24,8 +24,7 @@ int ButtonCode(Qt::MouseButton b) {
 // A tool window of its bench window: above that window only, not above the
 // windows of other programs or of another bench.
 Form_big::Form_big(QWidget* parent)
-    : QWidget(parent, Qt::Tool),
-      square_(140, 140, QImage::Format_RGB32) {
+    : QWidget(parent, Qt::Tool), square_(140, 140, QImage::Format_RGB32) {
   setObjectName("Form_big");
   setWindowTitle("Zoom");
   resize(300, 300);

@@ -11,6 +11,7 @@
 #include "document/record_lines.h"
 #include "document/regular_file.h"
 #include "model/analysis.h"
+#include "model/bench_observer.h"
 #include "model/kinds.h"
 #include "model/tables.h"
 
@@ -327,13 +328,8 @@ OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text) {
   const OpenOutcome outcome = DecodeExperiment(bench, gbk_text);
   if (outcome != OpenOutcome::Opened) return outcome;
   RefreshElementGeometry(bench);
-  if (bench.element_picture_needed) {
-    for (int slot = 0; slot < TWO_TERMINAL_SLOTS && bench.elements[slot].in_use(); ++slot) {
-      bench.element_picture_needed(slot);
-    }
-  }
+  if (bench.observer) bench.observer->replaced(bench);
   doing(bench);
-  if (bench.document_changed) bench.document_changed();
   return OpenOutcome::Opened;
 }
 

@@ -53,8 +53,8 @@ std::string ExperimentText(const Bench& bench);
 OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text);
 
 // DecodeExperiment, then on success what opening a document does: the
-// built-in geometry, a picture for every two-terminal slot, the analysis and
-// the bench's document_changed hook.
+// built-in geometry, the observer told that the bench was replaced (it makes
+// every picture once), and the analysis (which shows the bench once).
 OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text);
 
 // The bytes of an experiment file: a regular file (links followed) of at

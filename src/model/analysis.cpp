@@ -2,6 +2,7 @@
 
 #include "model/analysis_scratch.h"
 #include "model/behaviour.h"
+#include "model/bench_observer.h"
 #include "model/netlist.h"
 #include "model/ports.h"
 #include "model/tables.h"
@@ -297,8 +298,8 @@ void DistributeResults(Bench& bench) {
 }
 
 void RedrawBench(Bench& bench) {
-  if (bench.redraw) {
-    bench.redraw(bench);
+  if (bench.observer) {
+    bench.observer->analysed(bench);
   } else {
     ApplyStateRules(bench);
   }

@@ -5,7 +5,6 @@
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -246,6 +245,7 @@ enum SolveStatus : int32_t {
 // The pointer voltmeters and the pointer ammeters.
 using MeterTable = SlotTable<DualMeterRecord, METER_SLOTS>;
 
+class BenchObserver;
 class SoundPlayer;
 class Clock;
 struct AnalysisScratch;
@@ -281,17 +281,8 @@ struct Bench {
 
   std::unique_ptr<AnalysisScratch> scratch;
 
-  // Repaints the bench after an analysis (Draw_obj in the program). It is
-  // where the state rules run; without a window it runs only those.
-  std::function<void(Bench&)> redraw;
-  // Each two-terminal slot owns a picture that moves with its record when
-  // the table is compacted (from slot, to slot).
-  std::function<void(int, int)> element_picture_moved;
-  // Asks for the picture of one two-terminal slot to be built afresh from its
-  // record, as after a file has been read.
-  std::function<void(int)> element_picture_needed;
-  // Told when a whole experiment has just replaced the bench (a file read).
-  std::function<void()> document_changed;
+  // Told what changed (the window's drawing; none without a window).
+  BenchObserver* observer = nullptr;
   SoundPlayer* sound = nullptr;
 
   // The next id. Bench files hold ids up to LARGEST_ID only, so the top of

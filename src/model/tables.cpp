@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "model/bench_observer.h"
 #include "model/kinds.h"
 
 namespace voltaro {
@@ -199,7 +200,7 @@ void CompactElements(Bench& bench) {
   CloseGap(
       bench.elements, ElementInUse, [](ElementRecord& e) { e = ElementRecord{}; },
       [&](int from, int to) {
-        if (bench.element_picture_moved) bench.element_picture_moved(from, to);
+        if (bench.observer) bench.observer->element_moved(from, to);
       });
 }
 

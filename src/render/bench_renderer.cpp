@@ -14,15 +14,15 @@ BenchRenderer::BenchRenderer(Bench& bench, const PictureSet& pictures, Clock* cl
 }
 
 BenchRenderer::~BenchRenderer() {
-  bench_.redraw = nullptr;
-  bench_.element_picture_moved = nullptr;
+  if (bench_.observer == this) bench_.observer = nullptr;
 }
 
 void BenchRenderer::attach() {
-  bench_.redraw = [this](Bench&) { Draw_obj(); };
-  bench_.element_picture_moved = [this](int from, int to) {
-    std::swap(element_pictures_[from], element_pictures_[to]);
-  };
+  bench_.observer = this;
+}
+
+void BenchRenderer::element_moved(int from, int to) {
+  std::swap(element_pictures_[from], element_pictures_[to]);
 }
 
 void BenchRenderer::Draw_obj() {
@@ -31,7 +31,7 @@ void BenchRenderer::Draw_obj() {
   // pass, so the picture is painted once the bench has come to rest.
   ApplyStateRules(bench_, clock_ ? &motion_ : nullptr, clock_ ? clock_->now_ms() : 0);
   paint();
-  if (after_draw) after_draw();
+  if (listener_) listener_->painted();
 }
 
 void BenchRenderer::paint() {

@@ -4,9 +4,9 @@
 
 #include <QImage>
 #include <array>
-#include <functional>
 
 #include "model/bench.h"
+#include "model/bench_observer.h"
 #include "model/motion.h"
 #include "model/ports.h"
 #include "render/paint.h"
@@ -14,7 +14,17 @@
 
 namespace voltaro {
 
-class BenchRenderer {
+// Told each time the picture has been painted anew (the window shows it and
+// the magnifier copies from it).
+class PaintListener {
+ public:
+  virtual void painted() = 0;
+
+ protected:
+  ~PaintListener() = default;
+};
+
+class BenchRenderer : public BenchObserver {
  public:
   static constexpr int WIDTH = 1024;
   static constexpr int HEIGHT = 768;
@@ -23,9 +33,14 @@ class BenchRenderer {
   BenchRenderer(Bench& bench, const PictureSet& pictures, Clock* clock);
   ~BenchRenderer();
 
-  // Makes this picture the bench's redraw and lets element pictures follow
-  // their records when a table is compacted.
+  // Makes this picture the bench's observer: it repaints after every
+  // analysis, and its element pictures follow their records.
   void attach();
+
+  // BenchObserver.
+  void analysed(Bench&) override { Draw_obj(); }
+  void element_moved(int from, int to) override;
+  void replaced(Bench&) override { rebuild_all_pictures(); }
 
   // Repaints the whole bench: the changes the drawing makes to the bench
   // first (state rules, moving apparatus), then the picture.
@@ -45,13 +60,13 @@ class BenchRenderer {
   QImage& element_picture(int slot) { return element_pictures_[slot]; }
   MotionStamps& motion() { return motion_; }
 
-  // Called after every repaint (the magnifier copies from the picture).
-  std::function<void()> after_draw;
+  void set_listener(PaintListener* listener) { listener_ = listener; }
 
  private:
   void paint();
 
   Bench& bench_;
+  PaintListener* listener_ = nullptr;
   const PictureSet& pictures_;
   Clock* clock_;
   QImage image_;

@@ -93,6 +93,19 @@ TEST_F(WindowFixture, StartUpFileOpensAndSaveWritesItBack) {
   EXPECT_EQ(modal.save_dialogs, 0);
 }
 
+// Opening reads the file, makes the pictures and paints the bench once.
+TEST_F(WindowFixture, OpeningPaintsTheBenchOnce) {
+  struct Counter : PaintListener {
+    void painted() override { ++paints; }
+    int paints = 0;
+  } counter;
+  window.renderer().set_listener(&counter);
+  modal.open = example("ohms_law.ele");
+  ASSERT_TRUE(window.documents().Open());
+  EXPECT_EQ(counter.paints, 1);
+  window.renderer().set_listener(&window);
+}
+
 TEST_F(WindowFixture, FailedOpenLeavesAnEmptyUntitledBench) {
   const QString bad = dir + "/bad.ele";
   QFile f(bad);

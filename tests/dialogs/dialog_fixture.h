@@ -12,6 +12,7 @@
 #include "model/placement.h"
 #include "model/tables.h"
 #include "render/pictures.h"
+#include "support/recording_observer.h"
 #include "support/test_bench.h"
 
 namespace voltaro::testing {
@@ -19,12 +20,9 @@ namespace voltaro::testing {
 const PictureSet& Pictures();
 
 struct DialogBench : TestBench {
-  int analyses = 0;
+  testing::RecordingObserver observer{bench};
+  const int& analyses = observer.analyses;
   QStringList messages;
-
-  DialogBench() {
-    bench.redraw = [this](Bench&) { ++analyses; };
-  }
 
   // Messages of `dialog` are collected instead of shown.
   template <class D>

@@ -12,6 +12,7 @@
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/tables.h"
+#include "support/recording_observer.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
@@ -61,11 +62,13 @@ struct SourceBench : TestBench {
     n = NoteRecord{
         1, 40, 500, 90, 28, 134, 255, -13, 0, 10, FONT_ITALIC, "宋体", {"第一行", "U = I R"}};
     // Analysed once, as every bench on screen is, so that a later analysis
-    // changes no copied value.
+    // changes no copied value; from then on the analyses are counted.
     doing(bench);
-    bench.redraw = [this](Bench&) { ++redraws; };
+    observer.state_rules = false;
+    observer.analyses = 0;
   }
-  int redraws = 0;
+  testing::RecordingObserver observer{bench, true};
+  const int& redraws = observer.analyses;
 };
 
 struct FamilyCase {
@@ -190,9 +193,9 @@ TEST(Paste, ATextMarkingTheObjectFreeStillPutsItOnTheBench) {
     int32_t kind;
     size_t line;
   };
-  const Case cases[] = {{KIND_FIXED_RESISTOR, 4}, {KIND_SLIDE_RHEOSTAT, 6},
-                        {KIND_POINTER_VOLTMETER, 8}, {KIND_SPDT_SWITCH, 6},
-                        {KIND_RELAY, 6}, {KIND_NOTE, 3}};
+  const Case cases[] = {
+      {KIND_FIXED_RESISTOR, 4}, {KIND_SLIDE_RHEOSTAT, 6}, {KIND_POINTER_VOLTMETER, 8},
+      {KIND_SPDT_SWITCH, 6},    {KIND_RELAY, 6},          {KIND_NOTE, 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.kind);
     SourceBench s;

@@ -20,6 +20,7 @@
 #include "model/kinds.h"
 #include "model/netlist.h"
 #include "model/tables.h"
+#include "support/recording_observer.h"
 #include "support/temp_folder.h"
 #include "support/test_bench.h"
 
@@ -55,17 +56,7 @@ bool BenchIsEmpty(const Bench& b) {
          CountRelays(b) == 0 && CountNotes(b) == 0 && CountBlackBoxes(b) == 0 && b.next_id == 0;
 }
 
-// Counts what opening a document asks of the window.
-struct Hooks {
-  explicit Hooks(Bench& b) {
-    b.element_picture_needed = [this](int slot) { pictures.push_back(slot); };
-    b.document_changed = [this] { ++changed; };
-    b.redraw = [this](Bench&) { ++redraws; };
-  }
-  std::vector<int> pictures;
-  int changed = 0;
-  int redraws = 0;
-};
+using testing::RecordingObserver;
 
 void AddNote(Bench& b, std::vector<std::string> lines, std::string font = "宋体") {
   NoteRecord& n = b.notes[CountNotes(b)];
@@ -278,13 +269,12 @@ TEST(ExperimentFile, OpeningRefreshesGeometryAsksForPicturesAndAnalyses) {
   const std::string text = ExperimentText(t.bench);
 
   TestBench back;
-  Hooks hooks(back.bench);
+  RecordingObserver observer(back.bench);
   ASSERT_EQ(ReadExperimentText(back.bench, text), OpenOutcome::Opened);
-  std::vector<int> slots(elements);
-  for (int i = 0; i < elements; ++i) slots[i] = i;
-  EXPECT_EQ(hooks.pictures, slots);
-  EXPECT_EQ(hooks.changed, 1);
-  EXPECT_GE(hooks.redraws, 1);
+  // Told once, with every component read, then shown once.
+  EXPECT_EQ(observer.replacements, 1);
+  EXPECT_EQ(observer.elements_when_replaced, elements);
+  EXPECT_EQ(observer.analyses, 1);
   // Placement and files disagree by a pixel on the storage battery set.
   for (const ElementRecord& e : back.bench.elements) {
     if (e.kind == KIND_STORAGE_BATTERY_SET) {
@@ -295,15 +285,14 @@ TEST(ExperimentFile, OpeningRefreshesGeometryAsksForPicturesAndAnalyses) {
 
 TEST(ExperimentFile, Version2FileGetsMeterDefaultsAndIsSavedAs32) {
   TestBench t;
-  Hooks hooks(t.bench);
-  t.bench.redraw = nullptr;  // let the state rules run
+  RecordingObserver observer(t.bench, true);
   ASSERT_EQ(ReadExperimentText(t.bench, Fixture("cell_and_meters_v2.ele")), OpenOutcome::Opened);
   const Bench& b = t.bench;
   EXPECT_EQ(b.voltmeters[0].range_resistance_1, 1e8);
   EXPECT_EQ(b.voltmeters[0].range_resistance_2, 4e8);
   EXPECT_EQ(b.ammeters[0].range_resistance_1, 1e-8);
   EXPECT_EQ(b.ammeters[0].range_resistance_2, 4e-8);
-  EXPECT_EQ(hooks.pictures, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(observer.elements_when_replaced, 3);
 
   // 1.5 V across 10 ohm through the ammeter.
   EXPECT_NEAR(std::fabs(b.elements[1].current), 0.15, 1e-6);
@@ -378,12 +367,12 @@ TEST(ExperimentFile, OnlyTheFourKnownHeadersAreAccepted) {
 
   TestBench t;
   t.place(KIND_FIXED_RESISTOR);
-  Hooks hooks(t.bench);
+  RecordingObserver observer(t.bench);
   std::vector<std::string> lines = SplitLines(ExperimentText(t.bench));
   lines[0] += " ";
   EXPECT_EQ(ReadExperimentText(t.bench, Join(lines)), OpenOutcome::BadHeader);
   EXPECT_TRUE(BenchIsEmpty(t.bench));
-  EXPECT_EQ(hooks.changed + hooks.redraws, 0);
+  EXPECT_EQ(observer.replacements + observer.analyses, 0);
   EXPECT_EQ(ReadExperimentText(t.bench, ""), OpenOutcome::BadHeader);
 }
 
@@ -481,12 +470,11 @@ TEST(ExperimentFile, DamagedFileLeavesAnEmptyBench) {
     TestBench t;
     t.place(KIND_BULB);
     t.place(KIND_SLIDE_RHEOSTAT);
-    Hooks hooks(t.bench);
+    RecordingObserver observer(t.bench);
     EXPECT_EQ(ReadExperimentText(t.bench, Join(lines)), c.outcome);
     if (c.outcome == OpenOutcome::Opened) continue;
     EXPECT_TRUE(BenchIsEmpty(t.bench));
-    EXPECT_TRUE(hooks.pictures.empty());
-    EXPECT_EQ(hooks.changed + hooks.redraws, 0);
+    EXPECT_EQ(observer.replacements + observer.analyses, 0);
   }
 }
 

@@ -1,8 +1,9 @@
 // The built-in geometry applied to records read from a file.
 
+#include "document/geometry.h"
+
 #include <gtest/gtest.h>
 
-#include "document/geometry.h"
 #include "model/kinds.h"
 #include "support/test_bench.h"
 
@@ -17,7 +18,8 @@ TEST(Geometry, FixedResistorTurnsItsTerminalsAroundItsCentre) {
   t.el(r).term_a_offset.fill({99, 99});
   t.el(r).half_size.fill({1, 1});
   RefreshElementGeometry(t.bench);
-  const Offset want[] = {{-37, 0}, {-37, 0}, {0, 37}, {0, 37}, {37, 0}, {37, 0}, {0, -37}, {0, -37}};
+  const Offset want[] = {{-37, 0}, {-37, 0}, {0, 37},  {0, 37},
+                         {37, 0},  {37, 0},  {0, -37}, {0, -37}};
   for (int e = 0; e < 8; ++e) EXPECT_EQ(t.el(r).term_a_offset[e], want[e]) << e;
   EXPECT_EQ(t.el(r).half_size[2], (Offset{11, 41}));
   EXPECT_EQ(t.el(r).half_size[4], (Offset{42, 11}));

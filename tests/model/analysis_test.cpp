@@ -13,6 +13,7 @@
 #include "model/kinds.h"
 #include "model/netlist.h"
 #include "model/tables.h"
+#include "support/recording_observer.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
@@ -375,13 +376,12 @@ TEST(Analysis, DraggingRunLeavesStatusPendingAndSoundsAlone) {
   EXPECT_EQ(loop.t.sound.stops, 1);
 }
 
-TEST(Analysis, RedrawHookRunsAfterEveryAnalysis) {
+TEST(Analysis, TheObserverIsToldAfterEveryAnalysis) {
   Loop loop(KIND_FIXED_RESISTOR, 10);
-  int redraws = 0;
-  loop.t.bench.redraw = [&](Bench&) { ++redraws; };
+  testing::RecordingObserver observer(loop.t.bench);
   doing(loop.t.bench);
   DoingWhileDragging(loop.t.bench);
-  EXPECT_EQ(redraws, 2);
+  EXPECT_EQ(observer.analyses, 2);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "model/kinds.h"
+#include "support/recording_observer.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
@@ -74,8 +75,8 @@ TEST(Tables, DeletingTheFirstOfThreeResistorsKeepsTheOthersIds) {
   for (int i = 0; i < 3; ++i) t.place(KIND_FIXED_RESISTOR, 100 * i, 50);
   const int32_t id1 = t.a(1), id2 = t.b(2);
   const int w = t.wire(t.b(1), t.a(2));
-  std::vector<std::pair<int, int>> moves;
-  t.bench.element_picture_moved = [&](int from, int to) { moves.push_back({from, to}); };
+  testing::RecordingObserver observer(t.bench);
+  const std::vector<std::pair<int, int>>& moves = observer.moves;
   t.el(0).pose = 0;
   CompactElements(t.bench);
   EXPECT_EQ(CountElements(t.bench), 2);

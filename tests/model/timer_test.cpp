@@ -6,6 +6,7 @@
 
 #include "model/behaviour.h"
 #include "model/kinds.h"
+#include "support/recording_observer.h"
 #include "support/test_bench.h"
 
 namespace voltaro {
@@ -81,10 +82,9 @@ TEST_F(TimerFixture, BellRingsOnlyWithANonZeroRating) {
 
 TEST_F(TimerFixture, TurningMachineKeepsTheAnalysisRunning) {
   t.place(KIND_AC_GENERATOR);
-  int redraws = 0;
-  t.bench.redraw = [&](Bench&) { ++redraws; };
+  testing::RecordingObserver observer(t.bench);
   for (int i = 0; i < 3; ++i) TimerTick(t.bench, context());
-  EXPECT_EQ(redraws, 3);
+  EXPECT_EQ(observer.analyses, 3);
 }
 
 TEST_F(TimerFixture, MagnetPulseEndsAtTheNextTick) {
