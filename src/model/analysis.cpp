@@ -80,7 +80,7 @@ bool BuildAndSolve(Bench& bench) {
     return false;
   }
   GroundFloatingParts(bench);
-  if (BuildEquations(bench) != 0) {
+  if (!BuildEquations(bench)) {
     ClearResults(bench);
     return false;
   }
@@ -94,7 +94,7 @@ bool BuildAndSolve(Bench& bench) {
 
 }  // namespace
 
-int BuildEquations(Bench& bench) {
+bool BuildEquations(Bench& bench) {
   AnalysisScratch& s = *bench.scratch;
   EquationSystem& sys = s.system;
   const int branches = CountBranches(bench);
@@ -113,7 +113,7 @@ int BuildEquations(Bench& bench) {
 
   if (3 * branches + wires + s.extra_link_count > MAX_VARIABLES) {
     sys.reset(0);
-    return 1;
+    return false;
   }
 
   s.variables.clear();
@@ -153,7 +153,7 @@ int BuildEquations(Bench& bench) {
     s.looped_count += s.looped[i];
   }
   sys.reset(n);
-  if (n == 0) return 0;
+  if (n == 0) return true;
 
   int row = 0;
   // Branch equations: V(a) - V(b) - R * I = emf of the branch; I = 0 for a
@@ -208,14 +208,14 @@ int BuildEquations(Bench& bench) {
   // the potentials instead: terminal A of the first branch is at 0 V.
   sys.set(reference_row, 1, 1);
   sys.set_rhs(reference_row, 0);
-  return 0;
+  return true;
 }
 
 void SolveEquations(Bench& bench) {
   bench.scratch->system.solve();
 }
 
-int ClassifySolution(const Bench& bench) {
+SolveStatus ClassifySolution(const Bench& bench) {
   return bench.scratch->system.classify();
 }
 

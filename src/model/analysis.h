@@ -11,13 +11,13 @@ constexpr int MAX_DIODE_RERUNS = 8;
 // Runs the settle loop allows before giving up on a bench that never rests.
 constexpr int MAX_SETTLE_RUNS = 50;
 
-// Numbers the variables and writes the equations. Returns 1 when the bench
-// needs more variables than the system holds (nothing is built), else 0.
-int BuildEquations(Bench& bench);
+// Numbers the variables and writes the equations. Returns false when the
+// bench needs more variables than the system holds (nothing is built).
+bool BuildEquations(Bench& bench);
 // Eliminates the system built last.
 void SolveEquations(Bench& bench);
 // The status of the elimination just done (0, 1 or 2).
-int ClassifySolution(const Bench& bench);
+SolveStatus ClassifySolution(const Bench& bench);
 // Copies the solution into the branches, wires and component records.
 void DistributeResults(Bench& bench);
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/slot_table.h"
+#include "model/solver.h"
 
 namespace voltaro {
 
@@ -230,16 +231,6 @@ struct BranchRecord {
   int32_t node_a = 0, node_b = 0, branch_id = 0;
   std::array<int32_t, 3> variable_index{};
   double potential_a = 0, potential_b = 0, current = 0, voltage = 0;
-};
-
-// What the last analysis run found.
-enum SolveStatus : int32_t {
-  STATUS_SOLVED = 0,     // every equation holds one variable
-  STATUS_DEPENDENT = 1,  // an equation was left empty
-  STATUS_COUPLED = 2,    // an equation still couples several variables
-  // Nothing could be calculated: values that are not numbers in a bench too
-  // large to eliminate the plain way (see EquationSystem::DENSE_LIMIT).
-  STATUS_NOT_SOLVED = 3,
 };
 
 // The pointer voltmeters and the pointer ammeters.

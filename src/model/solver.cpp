@@ -89,7 +89,7 @@ class Elimination {
   void set(int row, int col, double value);
   void clear_entries();
   void solve();
-  int classify() const;
+  SolveStatus classify() const;
 
  private:
   void add_entry(int row, int col);
@@ -410,7 +410,7 @@ void Elimination<Matrix>::read_off_dense() {
 }
 
 template <class Matrix>
-int Elimination<Matrix>::classify() const {
+SolveStatus Elimination<Matrix>::classify() const {
   const int n = sys_.n_;
   for (int i = 1; i <= n; ++i) {
     int count = 0;
@@ -421,10 +421,10 @@ int Elimination<Matrix>::classify() const {
         count += m_.get(i, *c) != 0;
       }
     }
-    if (count == 0) return 1;
-    if (count >= 2) return 2;
+    if (count == 0) return STATUS_DEPENDENT;
+    if (count >= 2) return STATUS_COUPLED;
   }
-  return 0;
+  return STATUS_SOLVED;
 }
 
 }  // namespace solver
@@ -516,7 +516,7 @@ void EquationSystem::solve() {
   }
 }
 
-int EquationSystem::classify() const {
+SolveStatus EquationSystem::classify() const {
   auto& self = const_cast<EquationSystem&>(*this);
   return tiled_ ? solver::Elimination(self, self.m_->tiled).classify()
                 : solver::Elimination(self, self.m_->dense).classify();

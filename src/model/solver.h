@@ -9,6 +9,16 @@
 
 namespace voltaro {
 
+// What the last analysis run found.
+enum SolveStatus : int32_t {
+  STATUS_SOLVED = 0,     // every equation holds one variable
+  STATUS_DEPENDENT = 1,  // an equation was left empty
+  STATUS_COUPLED = 2,    // an equation still couples several variables
+  // Nothing could be calculated: values that are not numbers in a bench too
+  // large to eliminate the plain way (see EquationSystem::DENSE_LIMIT).
+  STATUS_NOT_SOLVED = 3,
+};
+
 namespace solver {
 template <class Matrix>
 class Elimination;
@@ -59,9 +69,10 @@ class EquationSystem {
   // again on the new right-hand side alone.
   void solve();
 
-  // 0 when every row holds exactly one coefficient, 1 when the first row that
-  // does not holds none, 2 when it holds several.
-  int classify() const;
+  // STATUS_SOLVED when every row holds exactly one coefficient; else, by the
+  // first row that does not, STATUS_DEPENDENT when it holds none and
+  // STATUS_COUPLED when it holds several.
+  SolveStatus classify() const;
 
   // How the last solve() went. Finished densely: an infinite or undefined
   // value appeared (a bench with a NaN resistance, say), where passing over

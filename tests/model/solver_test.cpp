@@ -70,7 +70,7 @@ bool SameBits(double a, double b) {
 bool BuildSystem(Bench& bench) {
   if (!BuildBranchList(bench)) return false;
   GroundFloatingParts(bench);
-  return BuildEquations(bench) == 0;
+  return BuildEquations(bench);
 }
 
 // Every source a little stronger: the network, and so the matrix, stays.
