@@ -1,8 +1,8 @@
 #include "document/clipboard.h"
 
+#include "document/field_io.h"
 #include "document/gbk.h"
 #include "document/lines.h"
-#include "document/record_lines.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/placement.h"
@@ -36,110 +36,31 @@ std::optional<Family> FamilyOf(int32_t kind) {
   return info->family;
 }
 
-void StartText(LineWriter& out, std::string_view word, int32_t code) {
+bool InUse(const ElementRecord& e) {
+  return e.in_use();
+}
+bool InUse(const auto& record) {
+  return record.in_use != 0;
+}
+
+// The clipboard text of the record in `index` of its table: the tag line,
+// the family's word, its kind code, then the fields. Nothing for a free
+// slot or one past the table.
+template <class Table>
+std::optional<std::string> RecordText(const Table& table, int index, std::string_view word,
+                                      int32_t code) {
+  if (index >= static_cast<int>(table.size()) || !InUse(table[index])) return std::nullopt;
+  LineWriter out;
   out.text(CLIPBOARD_TAG);
   out.text(word);
   out.integer(code);
-}
-
-// --- The fields each family carries, in clipboard order. x and y travel
-// but a paste puts the object at the pointer instead.
-
-void WriteElement(LineWriter& out, const ElementRecord& e) {
-  out.text(e.name);
-  for (int32_t v : {e.pose, e.show_params, e.is_open, e.x, e.y}) out.integer(v);
-  for (double v : {e.resistance, e.emf, e.max_current, e.param1, e.param2, e.param3, e.param4}) {
-    out.real(v);
-  }
-  WriteOffsets(out, e.term_a_offset);
-  WriteOffsets(out, e.term_b_offset);
-  WriteOffsets(out, e.half_size);
-}
-
-void ReadElement(LineReader& in, ElementRecord& e) {
-  e.name = in.text();
-  for (int32_t* v : {&e.pose, &e.show_params, &e.is_open}) *v = in.integer();
-  e.x = in.coordinate();
-  e.y = in.coordinate();
-  for (double* v :
-       {&e.resistance, &e.emf, &e.max_current, &e.param1, &e.param2, &e.param3, &e.param4}) {
-    *v = in.real();
-  }
-  ReadOffsets(in, e.term_a_offset);
-  ReadOffsets(in, e.term_b_offset);
-  ReadOffsets(in, e.half_size);
-}
-
-void WriteRheostat(LineWriter& out, const RheostatRecord& r) {
-  out.text(r.name);
-  for (int32_t v : {r.x, r.y, r.in_use, r.show_params}) out.integer(v);
-  for (double v : {r.resistance, r.max_current, r.slider, r.bar_resistance_1, r.bar_resistance_2,
-                   r.coil_resistance_1, r.coil_resistance_2}) {
-    out.real(v);
-  }
-}
-
-void ReadRheostat(LineReader& in, RheostatRecord& r) {
-  r.name = in.text();
-  r.x = in.coordinate();
-  r.y = in.coordinate();
-  for (int32_t* v : {&r.in_use, &r.show_params}) *v = in.integer();
-  for (double* v : {&r.resistance, &r.max_current, &r.slider, &r.bar_resistance_1,
-                    &r.bar_resistance_2, &r.coil_resistance_1, &r.coil_resistance_2}) {
-    *v = in.real();
-  }
-}
-
-void WriteMeter(LineWriter& out, const DualMeterRecord& m) {
-  out.text(m.name);
-  out.integer(m.x);
-  out.integer(m.y);
-  out.real(m.range_resistance_1);
-  out.real(m.range_resistance_2);
-  out.integer(m.in_use);
-  out.integer(m.range_in_use);
-}
-
-void ReadMeter(LineReader& in, DualMeterRecord& m) {
-  m.name = in.text();
-  m.x = in.coordinate();
-  m.y = in.coordinate();
-  m.range_resistance_1 = in.real();
-  m.range_resistance_2 = in.real();
-  m.in_use = in.integer();
-  m.range_in_use = in.integer();
-}
-
-void WriteSwitch(LineWriter& out, const SpdtRecord& s) {
-  out.text(s.name);
-  for (int32_t v : {s.x, s.y, s.in_use, s.show_params, s.position}) out.integer(v);
-}
-
-void ReadSwitch(LineReader& in, SpdtRecord& s) {
-  s.name = in.text();
-  s.x = in.coordinate();
-  s.y = in.coordinate();
-  for (int32_t* v : {&s.in_use, &s.show_params, &s.position}) *v = in.integer();
-}
-
-void WriteRelay(LineWriter& out, const RelayRecord& r) {
-  out.text(r.name);
-  for (int32_t v : {r.x, r.y, r.in_use, r.show_params, r.contact_closed}) out.integer(v);
-  out.real(r.coil_resistance);
-  out.real(r.pickup_current);
-}
-
-void ReadRelay(LineReader& in, RelayRecord& r) {
-  r.name = in.text();
-  r.x = in.coordinate();
-  r.y = in.coordinate();
-  for (int32_t* v : {&r.in_use, &r.show_params, &r.contact_closed}) *v = in.integer();
-  r.coil_resistance = in.real();
-  r.pickup_current = in.real();
+  WriteFields(out, Layout::Clipboard, table[index]);
+  return out.bytes();
 }
 
 // --- Paste, one family at a time. Each reads the whole text into a copy of
-// the slot it will fill before it changes anything.
+// the slot it will fill before it changes anything. x and y travel in the
+// text, but a paste puts the object at the pointer instead.
 
 bool RoomForLinks(const Bench& bench) {
   return CountWires(bench) <= PASTE_LIMIT_FIRST_LINK;
@@ -161,7 +82,7 @@ PasteResult Added(Bench& bench, int slot) {
 PasteResult PasteElement(Bench& bench, LineReader& in, int32_t kind, Point at,
                          PictureHolder* holder) {
   ElementRecord e;
-  ReadElement(in, e);
+  ReadFields(in, Layout::Clipboard, e);
   if (in.failed()) return {PasteOutcome::Malformed};
   const int slot = CountElements(bench);
   if (slot > PASTE_LIMIT_ELEMENT) return {PasteOutcome::TableFull};
@@ -177,69 +98,28 @@ PasteResult PasteElement(Bench& bench, LineReader& in, int32_t kind, Point at,
   return Added(bench, slot);
 }
 
-PasteResult PasteRheostat(Bench& bench, LineReader& in, Point at) {
-  const int slot = CountRheostats(bench);
-  RheostatRecord r = StartRecord(bench.rheostats, slot);
-  ReadRheostat(in, r);
+// A rheostat, meter, switch or relay. Those with hidden links are pasted
+// only while there are wire slots for the links.
+template <class Table>
+PasteResult PastePart(Bench& bench, Table& table, int slot, int limit, bool has_links,
+                      LineReader& in, Point at) {
+  typename Table::value_type r = StartRecord(table, slot);
+  ReadFields(in, Layout::Clipboard, r);
   if (in.failed()) return {PasteOutcome::Malformed};
-  if (slot > PASTE_LIMIT_RHEOSTAT) return {PasteOutcome::TableFull};
-  if (!RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
-  r.in_use = 1;  // its hidden links need an owner on the bench
+  if (slot > limit) return {PasteOutcome::TableFull};
+  if (has_links && !RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
+  r.in_use = 1;  // on the bench whatever the text says: hidden links need an owner
   r.x = at.x;
   r.y = at.y;
   TakeFreshIds(bench, r);
-  bench.rheostats[slot] = std::move(r);
-  return Added(bench, slot);
-}
-
-PasteResult PasteMeter(Bench& bench, MeterTable& meters, LineReader& in, Point at) {
-  const int slot = CountMeters(meters);
-  DualMeterRecord m = StartRecord(meters, slot);
-  ReadMeter(in, m);
-  if (in.failed()) return {PasteOutcome::Malformed};
-  if (slot > PASTE_LIMIT_METER) return {PasteOutcome::TableFull};
-  if (!RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
-  m.in_use = 1;  // its hidden links need an owner on the bench
-  m.x = at.x;
-  m.y = at.y;
-  TakeFreshIds(bench, m);
-  meters[slot] = std::move(m);
-  return Added(bench, slot);
-}
-
-PasteResult PasteSwitch(Bench& bench, LineReader& in, Point at) {
-  const int slot = CountSpdts(bench);
-  SpdtRecord s = StartRecord(bench.spdts, slot);
-  ReadSwitch(in, s);
-  if (in.failed()) return {PasteOutcome::Malformed};
-  if (slot > PASTE_LIMIT_SWITCH) return {PasteOutcome::TableFull};
-  if (!RoomForLinks(bench)) return {PasteOutcome::NoWireRoom};
-  s.in_use = 1;  // its hidden links need an owner on the bench
-  s.x = at.x;
-  s.y = at.y;
-  TakeFreshIds(bench, s);
-  bench.spdts[slot] = std::move(s);
-  return Added(bench, slot);
-}
-
-PasteResult PasteRelay(Bench& bench, LineReader& in, Point at) {
-  const int slot = CountRelays(bench);
-  RelayRecord r = StartRecord(bench.relays, slot);
-  ReadRelay(in, r);
-  if (in.failed()) return {PasteOutcome::Malformed};
-  if (slot > PASTE_LIMIT_RELAY) return {PasteOutcome::TableFull};
-  r.in_use = 1;  // on the bench, whatever the text says
-  r.x = at.x;
-  r.y = at.y;
-  TakeFreshIds(bench, r);
-  bench.relays[slot] = std::move(r);
+  table[slot] = std::move(r);
   return Added(bench, slot);
 }
 
 PasteResult PasteNote(Bench& bench, LineReader& in, Point at) {
   const int slot = CountNotes(bench);
   NoteRecord n;
-  ReadNote(in, n);
+  ReadFields(in, Layout::Clipboard, n);
   if (in.failed()) return {PasteOutcome::Malformed};
   if (slot > PASTE_LIMIT_NOTE) return {PasteOutcome::TableFull};
   n.in_use = 1;  // on the bench, whatever the text says
@@ -259,49 +139,26 @@ bool IsBenchClipboardText(std::string_view gbk_text) {
 std::optional<std::string> CopyText(const Bench& bench, int32_t selected_kind, int index) {
   const std::optional<Family> family = FamilyOf(selected_kind);
   if (!family || index < 0) return std::nullopt;
-  LineWriter out;
   switch (*family) {
-    case Family::TwoTerminal: {
-      if (index >= TWO_TERMINAL_SLOTS || !bench.elements[index].in_use()) return std::nullopt;
-      const ElementRecord& e = bench.elements[index];
-      StartText(out, WORD_ELEMENT, e.kind);
-      WriteElement(out, e);
-      break;
-    }
+    case Family::TwoTerminal:
+      if (index >= TWO_TERMINAL_SLOTS) return std::nullopt;
+      return RecordText(bench.elements, index, WORD_ELEMENT, bench.elements[index].kind);
     case Family::Rheostat:
-      if (index >= RHEOSTAT_SLOTS || !bench.rheostats[index].in_use) return std::nullopt;
-      StartText(out, WORD_RHEOSTAT, KIND_SLIDE_RHEOSTAT);
-      WriteRheostat(out, bench.rheostats[index]);
-      break;
+      return RecordText(bench.rheostats, index, WORD_RHEOSTAT, KIND_SLIDE_RHEOSTAT);
     case Family::Voltmeter:
-      if (index >= METER_SLOTS || !bench.voltmeters[index].in_use) return std::nullopt;
-      StartText(out, WORD_VOLTMETER, KIND_POINTER_VOLTMETER);
-      WriteMeter(out, bench.voltmeters[index]);
-      break;
+      return RecordText(bench.voltmeters, index, WORD_VOLTMETER, KIND_POINTER_VOLTMETER);
     case Family::Ammeter:
-      if (index >= METER_SLOTS || !bench.ammeters[index].in_use) return std::nullopt;
-      StartText(out, WORD_AMMETER, KIND_POINTER_AMMETER);
-      WriteMeter(out, bench.ammeters[index]);
-      break;
+      return RecordText(bench.ammeters, index, WORD_AMMETER, KIND_POINTER_AMMETER);
     case Family::Spdt:
-      if (index >= SPDT_SLOTS || !bench.spdts[index].in_use) return std::nullopt;
-      StartText(out, WORD_SWITCH, KIND_SPDT_SWITCH);
-      WriteSwitch(out, bench.spdts[index]);
-      break;
+      return RecordText(bench.spdts, index, WORD_SWITCH, KIND_SPDT_SWITCH);
     case Family::Relay:
-      if (index >= RELAY_SLOTS || !bench.relays[index].in_use) return std::nullopt;
-      StartText(out, WORD_RELAY, KIND_RELAY);
-      WriteRelay(out, bench.relays[index]);
-      break;
+      return RecordText(bench.relays, index, WORD_RELAY, KIND_RELAY);
     case Family::Note:
-      if (index >= NOTE_SLOTS || !bench.notes[index].in_use) return std::nullopt;
-      StartText(out, WORD_NOTE, KIND_NOTE);
-      WriteNote(out, bench.notes[index]);
-      break;
+      return RecordText(bench.notes, index, WORD_NOTE, KIND_NOTE);
     case Family::BlackBox:
-      return std::nullopt;
+      break;
   }
-  return out.bytes();
+  return std::nullopt;
 }
 
 bool CopyToClipboard(const Bench& bench, int32_t selected_kind, int index, ClipboardPort& clipboard,
@@ -328,15 +185,18 @@ PasteResult PasteText(Bench& bench, std::string_view gbk_text, Point at, Picture
     case Family::TwoTerminal:
       return PasteElement(bench, in, kind, at, holder);
     case Family::Rheostat:
-      return PasteRheostat(bench, in, at);
+      return PastePart(bench, bench.rheostats, CountRheostats(bench), PASTE_LIMIT_RHEOSTAT, true,
+                       in, at);
     case Family::Voltmeter:
-      return PasteMeter(bench, bench.voltmeters, in, at);
+      return PastePart(bench, bench.voltmeters, CountMeters(bench.voltmeters), PASTE_LIMIT_METER,
+                       true, in, at);
     case Family::Ammeter:
-      return PasteMeter(bench, bench.ammeters, in, at);
+      return PastePart(bench, bench.ammeters, CountMeters(bench.ammeters), PASTE_LIMIT_METER, true,
+                       in, at);
     case Family::Spdt:
-      return PasteSwitch(bench, in, at);
+      return PastePart(bench, bench.spdts, CountSpdts(bench), PASTE_LIMIT_SWITCH, true, in, at);
     case Family::Relay:
-      return PasteRelay(bench, in, at);
+      return PastePart(bench, bench.relays, CountRelays(bench), PASTE_LIMIT_RELAY, false, in, at);
     case Family::Note:
       return PasteNote(bench, in, at);
     case Family::BlackBox:
