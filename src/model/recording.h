@@ -1,0 +1,67 @@
+#pragma once
+// A table of readings taken from the bench: one row each time a reading is
+// taken (every timer tick for a chart, every press of Record for a table of
+// measurements), one column per quantity, with the time of each row.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "model/bench.h"
+#include "model/quantities.h"
+
+namespace voltaro {
+
+class Recording {
+ public:
+  struct Column {
+    Quantity quantity;
+    // One entry per row; empty where the quantity was not on the bench then
+    // (its component deleted, or a multimeter turned to another kind of
+    // range). A reading that is not a number is kept as it is.
+    std::vector<std::optional<double>> values;
+    // Whether the quantity was found at the last row taken. Between rows,
+    // RecordOnBench tells whether its component is still there.
+    bool on_bench = true;
+  };
+
+  // Records these quantities only, in this order, from now on; no rows yet.
+  void choose(std::vector<Quantity> quantities);
+  // Records every quantity that `wanted` accepts, in bench order, each new
+  // one as a new column when it turns up (empty in the rows before); no
+  // rows yet.
+  void follow(std::function<bool(const QuantityKey&)> wanted);
+
+  // Adds a row: the time in seconds and every column's value now.
+  void record(const Bench& bench, double seconds);
+
+  size_t rows() const { return times_.size(); }
+  const std::vector<double>& times() const { return times_; }
+  const std::vector<Column>& columns() const { return columns_; }
+  // The column of a quantity, if it is recorded.
+  std::optional<size_t> column_of(const QuantityKey& key) const;
+  // A column's values with the empty ones as not-a-number, for plotting and
+  // fitting.
+  std::vector<double> numbers(size_t column) const;
+
+  void erase_row(size_t row);
+  // Drops every row and keeps the columns.
+  void clear_rows();
+
+ private:
+  size_t add_column(const Quantity& quantity);
+
+  QuantityReader reader_;
+  std::vector<Column> columns_;
+  std::unordered_map<QuantityKey, size_t, QuantityKeyHash> index_;
+  std::function<bool(const QuantityKey&)> wanted_;
+  std::vector<double> times_;
+};
+
+// Measures a pupil finds in a trace: the instruments' readings and the
+// components' currents (the voltages stay out of the table).
+bool ReadingOrCurrent(const QuantityKey& key);
+
+}  // namespace voltaro
