@@ -91,8 +91,9 @@ class TablePrinter {
 // Six significant digits read well in a table; --csv keeps all fifteen.
 CsvRow ReadableRow(const Recording& recording) {
   CsvRow out{FormatGeneral(recording.times()[0], 6)};
-  for (const Recording::Column& c : recording.columns()) {
-    out.push_back(c.values[0] ? FormatGeneral(*c.values[0], 6) : std::string());
+  for (size_t c = 0; c < recording.columns().size(); ++c) {
+    const std::optional<double> v = recording.value(0, c);
+    out.push_back(v ? FormatGeneral(*v, 6) : std::string());
   }
   return out;
 }

@@ -10,14 +10,14 @@ std::string ColumnHeading(const Quantity& quantity) {
 
 CsvRow RecordingHeading(const Recording& recording) {
   CsvRow out{"Time (s)"};
-  for (const Recording::Column& c : recording.columns()) out.push_back(ColumnHeading(c.quantity));
+  for (const Quantity& q : recording.columns()) out.push_back(ColumnHeading(q));
   return out;
 }
 
 CsvRow RecordingRow(const Recording& recording, size_t row) {
   CsvRow out{FormatReal(recording.times().at(row))};
-  for (const Recording::Column& c : recording.columns()) {
-    const std::optional<double>& v = c.values.at(row);
+  for (size_t c = 0; c < recording.columns().size(); ++c) {
+    const std::optional<double> v = recording.value(row, c);
     out.push_back(v ? FormatReal(*v) : std::string());
   }
   return out;

@@ -243,16 +243,35 @@ Quantity Describe(const QuantityKey& key, const Description& d) {
   return q;
 }
 
-void WiredTerminals(const Bench& bench, std::vector<int32_t>& out) {
-  out.clear();
-  if (!bench.voltmeters[0].in_use && !bench.ammeters[0].in_use) return;
-  for (const WireRecord& w : bench.wires) {
-    if (w.state == WIRE_FREE) break;
-    if (w.state != WIRE_DRAWN) continue;
-    out.push_back(w.node_a);
-    out.push_back(w.node_b);
+// The terminals drawn wires end on, sorted, from the ends of every drawn
+// wire in table order. Wiring changes far less often than readings are
+// taken, so the sorted list is kept while the ends stay the same.
+void WiredTerminals(const Bench& bench, std::vector<int32_t>& ends, std::vector<int32_t>& sorted) {
+  const size_t before = ends.size();
+  size_t n = 0;
+  bool same = true;
+  const auto add = [&](int32_t id) {
+    if (n < ends.size()) {
+      same = same && ends[n] == id;
+      ends[n] = id;
+    } else {
+      same = false;
+      ends.push_back(id);
+    }
+    ++n;
+  };
+  if (bench.voltmeters[0].in_use || bench.ammeters[0].in_use) {
+    for (const WireRecord& w : bench.wires) {
+      if (w.state == WIRE_FREE) break;
+      if (w.state != WIRE_DRAWN) continue;
+      add(w.node_a);
+      add(w.node_b);
+    }
   }
-  std::sort(out.begin(), out.end());
+  ends.resize(n);
+  if (same && n == before) return;
+  sorted = ends;
+  std::sort(sorted.begin(), sorted.end());
 }
 
 }  // namespace
@@ -291,7 +310,7 @@ std::vector<Quantity> QuantityReader::list(const Bench& bench) {
   const auto add = [&](const QuantityKey& key, double, const Description& d) {
     out.push_back(Describe(key, d));
   };
-  WiredTerminals(bench, wired_);
+  WiredTerminals(bench, wire_ends_, wired_);
   EachReading(bench, wired_, add);
   EachComponent(bench, add);
   return out;
@@ -302,7 +321,7 @@ const std::vector<Sample>& QuantityReader::read(const Bench& bench) {
   const auto add = [&](const QuantityKey& key, double value, const Description&) {
     samples_.push_back({key, value});
   };
-  WiredTerminals(bench, wired_);
+  WiredTerminals(bench, wire_ends_, wired_);
   EachReading(bench, wired_, add);
   EachComponent(bench, add);
   return samples_;

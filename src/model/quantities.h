@@ -106,7 +106,8 @@ class QuantityReader {
 
  private:
   std::vector<Sample> samples_;
-  std::vector<int32_t> wired_;  // terminals that drawn wires end on, sorted
+  std::vector<int32_t> wire_ends_;  // of the drawn wires, in table order
+  std::vector<int32_t> wired_;      // the same, sorted
 };
 
 // Whether a record with this key is on the bench.

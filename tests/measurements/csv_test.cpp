@@ -113,7 +113,7 @@ TEST(Csv, RecordingsRoundTripThroughAFile) {
     for (size_t row = 0; row < rec.rows(); ++row) {
       EXPECT_EQ(ParseReal((*back)[row + 1][0]), rec.times()[row]);
       for (size_t c = 0; c < 3; ++c) {
-        const double want = *rec.columns()[c].values[row];
+        const double want = *rec.value(row, c);
         const std::optional<double> got = ParseReal((*back)[row + 1][c + 1]);
         ASSERT_TRUE(got);
         if (std::isnan(want)) {

@@ -146,6 +146,27 @@ TEST(Quantities, PointerMetersAreReadOnTheScaleOfTheirWiredPost) {
   }
 }
 
+// Moving the wire from one post to the other between two readings of the
+// same reader: the second reading is on the other scale.
+TEST(Quantities, APointerVoltmeterRewiredToItsOtherPost) {
+  TestBench t;
+  const int supply = t.element(KIND_VOLTAGE_SUPPLY, 0, 2);
+  DualMeterRecord& m = t.bench.voltmeters[t.place(KIND_POINTER_VOLTMETER)];
+  m.range_resistance_1 = 1000;
+  m.range_resistance_2 = 4000;
+  t.wire(m.node_common, t.a(supply));
+  const int moved = t.wire(t.b(supply), m.node_mid);
+  t.settle();
+  QuantityReader reader;
+  const QuantityKey key = reader.list(t.bench).front().key;
+  EXPECT_NEAR(Value(reader, t.bench, key), 2, 1e-12);
+
+  t.bench.wires[moved].node_b = m.node_high;
+  t.settle();
+  EXPECT_NEAR(Value(reader, t.bench, key), 2, 1e-12);
+  EXPECT_EQ(reader.list(t.bench).front().scale, "15V");
+}
+
 // The multimeter reads ohms, amperes or volts by its knob, on scales that
 // the dial labels; switched off it reads nothing.
 TEST(Quantities, MultimeterReadsByItsRange) {

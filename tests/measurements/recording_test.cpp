@@ -19,7 +19,7 @@ using testing::TestBench;
 
 size_t ColumnLabelled(const Recording& rec, const std::string& label) {
   for (size_t i = 0; i < rec.columns().size(); ++i) {
-    if (rec.columns()[i].quantity.label() == label) return i;
+    if (rec.columns()[i].label() == label) return i;
   }
   ADD_FAILURE() << "no column " << label;
   return 0;
@@ -54,22 +54,20 @@ TEST_F(TwoBulbs, ColumnsFollowTheirComponentThroughADelete) {
   rec.record(t.bench, 0.1);
   const size_t gone = ColumnLabelled(rec, "Bulb 1 current");
   const size_t stays = ColumnLabelled(rec, "Bulb 2 current");
-  const RecordKey gone_key = rec.columns()[gone].quantity.key.record;
-  const RecordKey stays_key = rec.columns()[stays].quantity.key.record;
+  const RecordKey gone_key = rec.columns()[gone].key.record;
+  const RecordKey stays_key = rec.columns()[stays].key.record;
 
   delete_first();
   rec.record(t.bench, 0.2);
   EXPECT_FALSE(RecordOnBench(t.bench, gone_key));
   EXPECT_TRUE(RecordOnBench(t.bench, stays_key));
-  const Recording::Column& g = rec.columns()[gone];
-  const Recording::Column& s = rec.columns()[stays];
-  EXPECT_FALSE(g.on_bench);
-  EXPECT_EQ(g.values[1], std::nullopt);
-  EXPECT_NEAR(*g.values[0], 0.3, 1e-12);
-  EXPECT_TRUE(s.on_bench);
-  EXPECT_NEAR(*s.values[0], 0.1, 1e-12);
-  EXPECT_NEAR(*s.values[1], 0.1, 1e-12);
-  EXPECT_EQ(s.quantity.name, "Bulb 2");  // named as the pupil first saw it
+  EXPECT_FALSE(rec.on_bench(gone));
+  EXPECT_EQ(rec.value(1, gone), std::nullopt);
+  EXPECT_NEAR(*rec.value(0, gone), 0.3, 1e-12);
+  EXPECT_TRUE(rec.on_bench(stays));
+  EXPECT_NEAR(*rec.value(0, stays), 0.1, 1e-12);
+  EXPECT_NEAR(*rec.value(1, stays), 0.1, 1e-12);
+  EXPECT_EQ(rec.columns()[stays].name, "Bulb 2");  // named as the pupil first saw it
   EXPECT_EQ(rec.columns().size(), 3u) << "no column was added for the moved bulb";
 }
 
@@ -88,10 +86,10 @@ TEST_F(TwoBulbs, ChosenColumnsOnlyInTheirOrder) {
   delete_first();
   rec.record(t.bench, 1);
   ASSERT_EQ(rec.columns().size(), 2u);
-  EXPECT_EQ(rec.columns()[0].quantity.label(), "Bulb 2 voltage");
-  EXPECT_EQ(rec.columns()[1].quantity.label(), "Bulb 1 current");
-  EXPECT_NEAR(*rec.columns()[0].values[1], 3, 1e-12);
-  EXPECT_EQ(rec.columns()[1].values[1], std::nullopt);
+  EXPECT_EQ(rec.columns()[0].label(), "Bulb 2 voltage");
+  EXPECT_EQ(rec.columns()[1].label(), "Bulb 1 current");
+  EXPECT_NEAR(*rec.value(1, 0), 3, 1e-12);
+  EXPECT_EQ(rec.value(1, 1), std::nullopt);
   EXPECT_EQ(rec.column_of(chosen[1].key), 1u);
 
   rec.erase_row(0);
@@ -120,17 +118,16 @@ TEST(Recording, MultimeterTurnedToAnotherKindOfRange) {
     rec.record(t.bench, position);
   }
   ASSERT_EQ(rec.columns().size(), 2u);
-  const Recording::Column& volts = rec.columns()[0];
-  const Recording::Column& amps = rec.columns()[1];
-  EXPECT_EQ(volts.quantity.unit, "V");
-  EXPECT_NEAR(*volts.values[0], 5, 1e-6);
-  EXPECT_NEAR(*volts.values[1], 5, 1e-6);
-  EXPECT_EQ(volts.values[2], std::nullopt);
-  EXPECT_FALSE(volts.on_bench);
-  EXPECT_TRUE(RecordOnBench(t.bench, volts.quantity.key.record));  // still there
-  EXPECT_EQ(amps.quantity.unit, "A");
-  EXPECT_EQ(amps.values[0], std::nullopt);
-  EXPECT_NEAR(*amps.values[2], 0.5, 1e-12);
+  const size_t volts = 0, amps = 1;
+  EXPECT_EQ(rec.columns()[volts].unit, "V");
+  EXPECT_NEAR(*rec.value(0, volts), 5, 1e-6);
+  EXPECT_NEAR(*rec.value(1, volts), 5, 1e-6);
+  EXPECT_EQ(rec.value(2, volts), std::nullopt);
+  EXPECT_FALSE(rec.on_bench(volts));
+  EXPECT_TRUE(RecordOnBench(t.bench, rec.columns()[volts].key.record));  // still there
+  EXPECT_EQ(rec.columns()[amps].unit, "A");
+  EXPECT_EQ(rec.value(0, amps), std::nullopt);
+  EXPECT_NEAR(*rec.value(2, amps), 0.5, 1e-12);
 }
 
 // A damaged file may give two records the same ids: they stay two columns.
@@ -142,10 +139,10 @@ TEST_F(TwoBulbs, RecordsSharingTheirIdsStayApart) {
   rec.record(t.bench, 0);
   rec.record(t.bench, 1);
   int bulb_columns = 0;
-  for (const Recording::Column& c : rec.columns()) {
-    if (c.quantity.key.record.kind != KIND_BULB) continue;
+  for (size_t c = 0; c < rec.columns().size(); ++c) {
+    if (rec.columns()[c].key.record.kind != KIND_BULB) continue;
     ++bulb_columns;
-    EXPECT_TRUE(c.values[0] && c.values[1]) << c.quantity.label();
+    EXPECT_TRUE(rec.value(0, c) && rec.value(1, c)) << rec.columns()[c].label();
   }
   EXPECT_EQ(bulb_columns, 2);
   RecordKey key{KIND_BULB, t.el(first).branch_id, 1};
