@@ -90,12 +90,14 @@ struct Sample {
 
 const char* UnitSymbol(Unit unit);
 
-// Reads the bench. Every quantity, in table order: the two-terminal
-// components (an instrument's reading first, then its current and voltage),
-// the slide rheostats, the relays, the double-throw switches, then the
-// pointer voltmeters and ammeters (their readings only: their sections are
-// the inside of the instrument). The two calls below give the same
-// quantities in the same order for the same bench.
+// Reads the bench. Every quantity, in this order: the instruments' readings
+// (the two-terminal instruments in table order, then the pointer voltmeters
+// and the pointer ammeters), then the current and voltage of every
+// two-terminal component (instruments included), of each coil section of
+// the slide rheostats, of the relays' coils and contacts and of the throws
+// of the double-throw switches. The pointer meters have only their reading:
+// their sections are the inside of the instrument. The two calls below give
+// the same quantities in the same order for the same bench.
 class QuantityReader {
  public:
   // With the names: for choosing what to chart and for column headings.
