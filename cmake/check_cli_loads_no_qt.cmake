@@ -1,4 +1,4 @@
-# Fails when `voltaro-cli solve` or `voltaro-cli convert` is linked against,
+# Fails when `voltaro-cli solve`, `convert` or `trace` is linked against,
 # or loads while it runs, any Qt library or the window system and font
 # libraries Qt brings along: those take longer to load than a whole
 # analysis. Run with -DCLI=<voltaro-cli> -DEXPERIMENT=<file.ele> -DOUT=<dir>.
@@ -13,7 +13,8 @@ if(libs MATCHES "${gui}")
 endif()
 
 file(MAKE_DIRECTORY ${OUT})
-foreach(args "solve;--json;${EXPERIMENT}" "convert;${EXPERIMENT};${OUT}/converted.ele")
+foreach(args "solve;--json;${EXPERIMENT}" "convert;${EXPERIMENT};${OUT}/converted.ele"
+             "trace;${EXPERIMENT};--ticks;3" "trace;${EXPERIMENT};--ticks;3;--csv")
   string(REPLACE ";" " " command "${args}")
   # The dynamic loader lists every library it maps, dlopen'ed ones included.
   execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_DEBUG=libs ${CLI} ${args}
@@ -28,4 +29,4 @@ foreach(args "solve;--json;${EXPERIMENT}" "convert;${EXPERIMENT};${OUT}/converte
     message(FATAL_ERROR "voltaro-cli ${command} loaded ${CMAKE_MATCH_0}")
   endif()
 endforeach()
-message(STATUS "voltaro-cli solves and converts without Qt")
+message(STATUS "voltaro-cli solves, converts and traces without Qt")

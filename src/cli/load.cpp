@@ -13,6 +13,7 @@ int Usage() {
   std::cerr << "usage:\n"
                "  voltaro-cli solve [--json] FILE.ele\n"
                "  voltaro-cli convert IN.ele OUT.ele\n"
+               "  voltaro-cli trace FILE.ele --ticks N [--csv]\n"
                "  voltaro-cli render FILE.ele OUT.png [--circuit] [--current-direction]\n";
   return EXIT_USAGE;
 }

@@ -1,6 +1,6 @@
-// voltaro-cli: check, convert and picture experiments without a window.
+// voltaro-cli: check, convert, trace and picture experiments without a window.
 //
-// Solving and converting need nothing but the bench's own code, and start as
+// Solving, converting and tracing need nothing but the bench's own code, and start as
 // fast as the process can. Pictures need Qt's painting libraries, whose
 // loading alone takes longer than the analysis of a full bench: `render` is
 // done by voltaro-cli-render, a program installed beside this one, which
@@ -17,6 +17,7 @@
 
 #include "cli/load.h"
 #include "cli/report.h"
+#include "cli/trace.h"
 #include "document/experiment_file.h"
 #include "model/analysis.h"
 
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "solve") return Solve(args);
   if (command == "convert") return Convert(args);
+  if (command == "trace") return Trace(args);
   if (command == "render") return Render(argc, argv);
   return Usage();
 }
