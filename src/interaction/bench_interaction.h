@@ -46,9 +46,11 @@ struct InteractionView : Selection {
   int32_t wire_color = 8404992;  // the swatch: colour of every new wire
 };
 
-// The mouse handling owns the selection: only its handlers and commands
-// change it, and the bench picture reads it through a const pointer that
-// the constructor lends to the renderer.
+// The mouse handling owns the selection, since only its handlers and
+// commands change it; the bench picture reads it through a const pointer
+// that the constructor lends to the renderer. The handlers keep their state
+// under the names the view shows (a private base); everyone else reads it
+// through view() and changes it only through the verbs below.
 class BenchInteraction : private InteractionView {
  public:
   BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort& ui, DialogPort& dialogs,
