@@ -72,7 +72,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   bench_->sound = sound_.get();
   renderer_ = std::make_unique<BenchRenderer>(*bench_, pictures_, &clock_);
   renderer_->attach();
-  interaction_ = std::make_unique<BenchInteraction>(*bench_, *renderer_, *this, clipboard_);
+  interaction_ = std::make_unique<BenchInteraction>(*bench_, *renderer_, *this, modal_, clipboard_);
   documents_ = std::make_unique<DocumentCommands>(*bench_, modal_, *this);
 
   box_ = new TForm8(pictures_, this);
@@ -80,14 +80,14 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   warning_ = new Form4(program_dir_, this);
 
   stack_ = new QStackedWidget;
-  start_picture_ = StartPicture(program_dir_);
+  QWidget* start_picture = StartPicture(program_dir_);
   view_ = new BenchView(renderer_->image());
   scroll_ = new QScrollArea;
   scroll_->setWidget(view_);
   scroll_->setBackgroundRole(QPalette::Dark);
-  stack_->addWidget(start_picture_);
+  stack_->addWidget(start_picture);
   stack_->addWidget(scroll_);
-  stack_->setCurrentWidget(start_picture_);
+  stack_->setCurrentWidget(start_picture);
   auto* central = new QWidget;
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
@@ -106,7 +106,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   view_->double_clicked = [this] { interaction_->Image1DblClick(); };
   renderer_->set_listener(this);
   box_->kind_chosen = [this](int32_t kind) { choose_kind(kind); };
-  box_->visibility_changed = [this](bool shown) { box_check_->setChecked(shown); };
+  box_->visibility_changed = [this](bool shown) { actions_.components_box->setChecked(shown); };
 
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -127,13 +127,6 @@ TForm1::~TForm1() {
   bench_->sound = nullptr;
 }
 
-QAction* TForm1::action(const QString& text) const {
-  for (const auto& [name, action] : actions_) {
-    if (name == text) return action;
-  }
-  return nullptr;
-}
-
 void TForm1::enable_document_controls() {
   for (QWidget* w : document_widgets_) {
     if (auto* menu = qobject_cast<QMenu*>(w)) {
@@ -142,7 +135,7 @@ void TForm1::enable_document_controls() {
       w->setEnabled(true);
     }
   }
-  for (QAction* a : document_actions_) a->setEnabled(true);
+  for (QAction* a : {actions_.save, actions_.save_as}) a->setEnabled(true);
 }
 
 void TForm1::OpenAtStart(const QString& path) {
@@ -151,22 +144,23 @@ void TForm1::OpenAtStart(const QString& path) {
 
 void TForm1::UpdateEditMenus() {
   const EditMenuState s = interaction_->MenuState();
-  for (const QString& menu : {QString("Edit/"), QString("Bench/")}) {
-    action(menu + "Copy")->setEnabled(s.copy);
-    action(menu + "Cut")->setEnabled(s.cut);
-    action(menu + "Paste")->setEnabled(s.paste);
-    action(menu + "Delete")->setEnabled(s.del);
-    action(menu + "Repair components")->setEnabled(s.repair);
-    action(menu + "Propertiy")->setEnabled(s.properties);
+  for (const EditActions& menu : {actions_.edit, actions_.context}) {
+    menu.copy->setEnabled(s.copy);
+    menu.cut->setEnabled(s.cut);
+    menu.paste->setEnabled(s.paste);
+    menu.del->setEnabled(s.del);
+    menu.repair->setEnabled(s.repair);
+    menu.properties->setEnabled(s.properties);
   }
 }
 
 void TForm1::Timer1Timer() {
   TickContext c;
-  c.wire_in_progress = interaction_->wire_in_progress;
-  c.button_down = interaction_->button_down;
-  c.slider_drag = interaction_->slider_drag;
-  c.magnet_drag = interaction_->magnet_drag;
+  const InteractionView& mouse = interaction_->view();
+  c.wire_in_progress = mouse.wire_in_progress;
+  c.button_down = mouse.button_down;
+  c.slider_drag = mouse.slider_drag;
+  c.magnet_drag = mouse.magnet_drag;
   c.warning_visible = [this] { return warning_->isVisible(); };
   c.show_warning = [this] {
     warning_->Label1->setText(SHORT_CIRCUIT_TEXT);
@@ -290,25 +284,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // What the mouse handling asks of the window.
-void TForm1::choose_bulb(int slot) {
-  modal_.choose_bulb(slot);
-}
-DialogOutcome TForm1::edit_note(int index) {
-  return modal_.edit_note(index);
-}
-DialogOutcome TForm1::set_up_black_box(int index) {
-  return modal_.set_up_black_box(index);
-}
-bool TForm1::password_matches(int index) {
-  return modal_.password_matches(index);
-}
-DialogOutcome TForm1::edit_properties(int32_t kind, int index) {
-  return modal_.edit_properties(kind, index);
-}
-bool TForm1::pick_color(int32_t& color) {
-  return modal_.pick_color(color);
-}
-
 void TForm1::show_context_menu(Point at) {
   UpdateEditMenus();
   modal_.popup(*context_menu_, view_->mapToGlobal(QPoint(at.x, at.y)));
@@ -324,7 +299,7 @@ void TForm1::show_magnifier(Point centre) {
 }
 
 void TForm1::refresh_magnifier() {
-  const Point c = interaction_->zoom_centre;
+  const Point c = interaction_->view().zoom_centre;
   magnifier_->copy_from(renderer_->image(), QPoint(c.x, c.y));
 }
 
@@ -355,10 +330,7 @@ void TForm1::show_bench() {
 }
 
 void TForm1::bench_replaced(bool shown) {
-  interaction_->selected_kind = 0;
-  interaction_->selected_index = -1;
-  interaction_->wire_selected = false;
-  interaction_->set_pending_kind(0);
+  interaction_->StartOver();
   if (shown) return;
   renderer_->rebuild_all_pictures();
   renderer_->Draw_obj();

@@ -18,11 +18,9 @@
 #include "render/bench_renderer.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 class QScrollArea;
 class QStackedWidget;
-class QFrame;
 
 namespace voltaro {
 
@@ -31,6 +29,26 @@ inline constexpr const char* PICTURE_NAME_REFUSED =
     "Nothing was written: a picture's name ends in .bmp or .jpg";
 inline constexpr const char* PICTURE_NOT_WRITTEN =
     "Nothing was written: the picture could not be saved there";
+
+// The commands of the Edit menu, which the bench's context menu offers too.
+struct EditActions {
+  QAction* copy = nullptr;
+  QAction* cut = nullptr;
+  QAction* paste = nullptr;
+  QAction* del = nullptr;
+  QAction* repair = nullptr;
+  QAction* properties = nullptr;
+};
+
+// The menu items the window enables, checks or triggers after building
+// its menus.
+struct WindowActions {
+  QAction* save = nullptr;
+  QAction* save_as = nullptr;
+  QAction* components_box = nullptr;  // the View menu's check item
+  EditActions edit;                   // the Edit menu
+  EditActions context;                // the bench's context menu
+};
 
 class TForm1 : public QMainWindow, public UiPort, public DocumentView, public PaintListener {
   Q_OBJECT
@@ -54,11 +72,8 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   Form_big& magnifier() { return *magnifier_; }
   Form4& warning() { return *warning_; }
   DesktopSound& sound() { return *sound_; }
-  QAction* action(const QString& text) const;
+  const WindowActions& actions() const { return actions_; }
   QMenu* edit_menu() const { return edit_menu_; }
-  QMenu* context_menu() const { return context_menu_; }
-  QWidget* start_picture() const { return start_picture_; }
-  QWidget* bench_view() const { return view_; }
   // Runs the enabling rule of the Edit and context menus. It also runs
   // before every key press is matched against the shortcuts, so Del,
   // Ctrl+C and the others do what their menu items would do now.
@@ -88,13 +103,8 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  public:
-  // UiPort: what the mouse handling asks of the window.
-  void choose_bulb(int slot) override;
-  DialogOutcome edit_note(int index) override;
-  DialogOutcome set_up_black_box(int index) override;
-  bool password_matches(int index) override;
-  DialogOutcome edit_properties(int32_t kind, int index) override;
-  bool pick_color(int32_t& color) override;
+  // UiPort: what the mouse handling asks of the window; it asks its dialogs
+  // of the modal port directly.
   void show_context_menu(Point at) override;
   void show_black_box_menu(Point at) override;
   void show_magnifier(Point centre) override;
@@ -138,7 +148,6 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   QStackedWidget* stack_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   BenchView* view_ = nullptr;
-  QWidget* start_picture_ = nullptr;
   TForm8* box_ = nullptr;
   Form_big* magnifier_ = nullptr;
   bool showing_unsolved_ = false;
@@ -147,13 +156,10 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   QMenu* edit_menu_ = nullptr;
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;
-  QAction* box_check_ = nullptr;
   bool box_placed_ = false;
-  QFrame* swatch_ = nullptr;
   QWidget* tool_bar_ = nullptr;
   std::vector<QWidget*> document_widgets_;
-  std::vector<QAction*> document_actions_;
-  std::vector<std::pair<QString, QAction*>> actions_;
+  WindowActions actions_;
 };
 
 }  // namespace voltaro

@@ -1,7 +1,9 @@
 #pragma once
-// Everything that would stop the window and wait for the user: questions,
-// file dialogs, property dialogs, menus, the colour dialog, the warning. The
-// desktop answers them with real dialogs; the window's tests answer them.
+// Everything that would stop the window and wait for the user: the
+// document's questions and file dialogs, the dialogs the bench's mouse
+// handling opens, menus, the warning, printing. The desktop answers them
+// with real dialogs; the window's tests answer them. The window hands the
+// mouse handling this port as it is, for its dialogs.
 
 #include <QPoint>
 #include <QString>
@@ -15,14 +17,8 @@ class QWidget;
 
 namespace voltaro {
 
-class ModalPort : public DocumentPrompts {
+class ModalPort : public DocumentPrompts, public DialogPort {
  public:
-  virtual void choose_bulb(int slot) = 0;
-  virtual DialogOutcome edit_note(int index) = 0;
-  virtual DialogOutcome set_up_black_box(int index) = 0;
-  virtual bool password_matches(int index) = 0;
-  virtual DialogOutcome edit_properties(int32_t kind, int index) = 0;
-  virtual bool pick_color(int32_t& color) = 0;
   // Pops a menu up at a screen position and runs the chosen item.
   virtual void popup(QMenu& menu, QPoint global) = 0;
   // The short-circuit warning, modal; timer ticks go on inside it.

@@ -96,14 +96,13 @@ void TForm1::build_menus() {
     // A command given while a wire is being drawn drops the wire first.
     connect(a, &QAction::triggered, this, [this] { interaction_->AbandonWire(); });
     connect(a, &QAction::triggered, this, slot);
-    actions_.push_back({QString(menu->title()).remove('&') + "/" + QString(text).remove('&'), a});
     return a;
   };
   QMenu* file = menuBar()->addMenu("&File");
   add(file, "&New", [this] { documents_->New(); });
   add(file, "&Open", [this] { documents_->Open(); });
-  document_actions_.push_back(add(file, "&Save", [this] { documents_->Save(); }));
-  document_actions_.push_back(add(file, "Save &as", [this] { documents_->SaveAs(); }));
+  actions_.save = add(file, "&Save", [this] { documents_->Save(); });
+  actions_.save_as = add(file, "Save &as", [this] { documents_->SaveAs(); });
   file->addSeparator();
   add(file, "Save as &Picture", [this] { SavePicture(); });
   add(file, "Print Set&up", [this] { modal_.page_setup(printer_); });
@@ -114,37 +113,37 @@ void TForm1::build_menus() {
   add(file, "&Quit", [this] { close(); });
 
   // The Edit menu and the bench's context menu offer the same commands.
-  const auto edit_items = [this, &add](QMenu* menu, bool with_keys) {
+  const auto edit_items = [this, &add](QMenu* menu, EditActions& items, bool with_keys) {
     add(menu, "Display the Direction of the Current",
         [this] { renderer_->toggle_current_direction(); });
     add(menu, "Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });
     menu->addSeparator();
-    add(
+    items.copy = add(
         menu, "&Copy", [this] { interaction_->Copy(); },
         with_keys ? QKeySequence("Ctrl+C") : QKeySequence());
-    add(
+    items.cut = add(
         menu, "C&ut", [this] { interaction_->Cut(); },
         with_keys ? QKeySequence("Ctrl+X") : QKeySequence());
-    add(
+    items.paste = add(
         menu, "&Paste", [this] { interaction_->Paste(); },
         with_keys ? QKeySequence("Ctrl+V") : QKeySequence());
     if (with_keys) menu->addSeparator();
-    add(
+    items.del = add(
         menu, "&Delete", [this] { interaction_->Delete(); },
         with_keys ? QKeySequence(Qt::Key_Delete) : QKeySequence());
     menu->addSeparator();
-    add(
+    items.repair = add(
         menu, "Repair components", [this] { interaction_->Repair(); },
         with_keys ? QKeySequence("Ctrl+R") : QKeySequence());
-    add(
+    items.properties = add(
         menu, "Propertiy", [this] { interaction_->Properties(); },
         with_keys ? QKeySequence("Ctrl+A") : QKeySequence());
   };
   edit_menu_ = menuBar()->addMenu("&Edit");
-  edit_items(edit_menu_, true);
+  edit_items(edit_menu_, actions_.edit, true);
   connect(edit_menu_, &QMenu::aboutToShow, this, [this] { UpdateEditMenus(); });
   context_menu_ = new QMenu("Bench", this);
-  edit_items(context_menu_, false);
+  edit_items(context_menu_, actions_.context, false);
   black_box_menu_ = new QMenu("Black box", this);
   add(black_box_menu_, "Open Black Box", [this] { interaction_->OpenBlackBox(); });
 
@@ -161,8 +160,8 @@ void TForm1::build_menus() {
       add(view, "&Tool Bar", [this](bool on) { tool_bar_->setFixedHeight(on ? 33 : 0); });
   bar->setCheckable(true);
   bar->setChecked(true);
-  box_check_ = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
-  box_check_->setCheckable(true);
+  actions_.components_box = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
+  actions_.components_box->setCheckable(true);
   QMenu* internet = menuBar()->addMenu("&Internet");
   add(internet, "Home &Page", [this] { open_address(QUrl(HOME_PAGE)); });
   add(internet, "&Mail to Us", [this] { open_address(QUrl(MAIL)); });
@@ -172,7 +171,7 @@ void TForm1::build_menus() {
 
   for (QMenu* m : {edit_menu_, components, view}) document_widgets_.push_back(m);
   for (QMenu* m : {edit_menu_, components, view}) m->menuAction()->setEnabled(false);
-  for (QAction* a : document_actions_) a->setEnabled(false);
+  for (QAction* a : {actions_.save, actions_.save_as}) a->setEnabled(false);
 }
 
 void TForm1::build_tool_bar() {
@@ -224,7 +223,7 @@ void TForm1::build_tool_bar() {
   button("Rotate", [this] { interaction_->Rotate(); });
   button("Repair components", [this] { interaction_->Repair(); });
   button("Delete", [this] { interaction_->Delete(); });
-  button("Show components box", [this] { box_check_->trigger(); });
+  button("Show components box", [this] { actions_.components_box->trigger(); });
   button("Document Note", [this] { interaction_->set_pending_kind(KIND_NOTE); });
   button("Black Box", [this] { interaction_->set_pending_kind(KIND_BLACK_BOX); });
   bevel();
@@ -232,12 +231,11 @@ void TForm1::build_tool_bar() {
   auto* swatch = new Swatch;
   swatch->setObjectName("Shape1");
   swatch->setFixedSize(22, 18);
-  swatch->set_color(interaction_->wire_color);
+  swatch->set_color(interaction_->view().wire_color);
   swatch->clicked = [this, swatch] {
     interaction_->ChooseWireColor();
-    swatch->set_color(interaction_->wire_color);
+    swatch->set_color(interaction_->view().wire_color);
   };
-  swatch_ = swatch;
   row->addWidget(swatch);
   bevel();
   button("Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });

@@ -93,7 +93,6 @@ class BenchDialog : public QDialog {
   ColorPicker pick_color = PickColor;
 
   QPushButton* ok_button() const { return ok_; }
-  QPushButton* cancel_button() const { return cancel_; }
 
  protected:
   // The picture beside the settings; a null image leaves the place empty.
@@ -136,8 +135,6 @@ class BenchDialog : public QDialog {
 
   // Lines the boxes of all groups up under each other before showing.
   void showEvent(QShowEvent* event) override;
-
-  QVBoxLayout* settings_column() const { return column_; }
 
  private:
   void add_row_widget(const QString& label, QWidget* control, QWidget* unit);

@@ -1,6 +1,6 @@
 #pragma once
 // The one door from the bench window to every dialog of this folder. The
-// window's UiPort answers forward to these:
+// desktop's answers to the window's modal questions forward to these:
 //
 //   edit_properties(kind, index) -> EditProperties(owner, bench, pictures, kind, index)
 //   choose_bulb(slot)            -> ChooseBulb(owner, bench, pictures, slot)

@@ -7,6 +7,7 @@
 
 #include "document/geometry.h"
 #include "interaction/black_box_guard.h"
+#include "interaction/hit_test.h"
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/placement.h"
@@ -68,15 +69,26 @@ const char* TableName(Family f) {
 }  // namespace
 
 BenchInteraction::BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort& ui,
-                                   ClipboardPort& clipboard)
-    : selected_kind(renderer.selection().kind),
-      selected_index(renderer.selection().index),
-      wire_selected(renderer.selection().wire_selected),
-      selected_wire(renderer.selection().wire),
-      bench_(bench),
-      renderer_(renderer),
-      ui_(ui),
-      clipboard_(clipboard) {}
+                                   DialogPort& dialogs, ClipboardPort& clipboard)
+    : bench_(bench), renderer_(renderer), ui_(ui), dialogs_(dialogs), clipboard_(clipboard) {
+  renderer_.follow_selection(this);
+}
+
+BenchInteraction::~BenchInteraction() {
+  renderer_.follow_selection(nullptr);
+}
+
+void BenchInteraction::Select(int32_t kind, int index) {
+  selected_kind = kind;
+  selected_index = index;
+  wire_selected = false;
+  selected_wire = -1;
+}
+
+void BenchInteraction::StartOver() {
+  Select(0, -1);
+  pending_kind = 0;
+}
 
 void BenchInteraction::redraw() {
   renderer_.Draw_obj();
@@ -101,15 +113,15 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
     if (pending_kind == 0) {
       if (grab_slider(x, y) || grab_magnet(x, y)) return;
       switch (do_creat_dianxian(x, y)) {
-        case 1:
+        case WireStep::Drawing:
           return;
-        case 2:
+        case WireStep::Finished:
           bench_.analysis_pending = 1;
           return;
-        default:
+        case WireStep::None:
           break;
       }
-      if (find_obj_to_move(x, y) != 0) {
+      if (find_obj_to_move(x, y) != Grab::Nothing) {
         redraw();
         return;
       }
@@ -133,7 +145,7 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
           note.x = x;
           note.y = y;
           selected_index = index;
-          ui_.edit_note(index);
+          dialogs_.edit_note(index);
         } else {
           ui_.status_message("The bench is full: no room for another note");
         }
@@ -148,7 +160,7 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
         break;
     }
   } else if (button == RIGHT_BUTTON) {
-    if (find_obj_to_move(x, y) != 0) redraw();
+    if (find_obj_to_move(x, y) != Grab::Nothing) redraw();
     drop_wire();
     pending_kind = 0;
     ui_.reset_components_box();
@@ -174,7 +186,7 @@ void BenchInteraction::place(int x, int y) {
   pending_kind = 0;
   ui_.reset_components_box();
   if (FindKind(kind)->family == Family::TwoTerminal) {
-    if (kind == KIND_BULB) ui_.choose_bulb(r.index);
+    if (kind == KIND_BULB) dialogs_.choose_bulb(r.index);
     renderer_.make_fact_two_obj_pic(r.index);
   }
 }
@@ -189,7 +201,7 @@ void BenchInteraction::start_band(int x, int y) {
   band_rectangle(last_mouse);
 }
 
-int BenchInteraction::find_obj_to_move(int x, int y) {
+Grab BenchInteraction::find_obj_to_move(int x, int y) {
   // Bend points of drawn wires come first, so a point near a component can
   // still be grabbed.
   for (int w = 0; w < WIRE_SLOTS && bench_.wires[w].state != WIRE_FREE; ++w) {
@@ -202,68 +214,36 @@ int BenchInteraction::find_obj_to_move(int x, int y) {
         dragging = true;
         selected_kind = -1;
         selected_index = k;
-        return -1;
+        return Grab::WirePoint;
       }
     }
   }
-  int32_t hit_kind = 0;
-  int hit_index = -1;
-  Point centre;
-  const auto box = [&](int cx, int cy, int w, int h) {
-    return std::abs(x - cx) < w && std::abs(y - cy) < h;
-  };
-  for (int i = 0; i < TWO_TERMINAL_SLOTS && bench_.elements[i].in_use() && !hit_kind; ++i) {
-    const ElementRecord& e = bench_.elements[i];
-    const Offset h = HalfSize(e);
-    if (box(e.x, e.y, h.dx, h.dy)) hit_kind = e.kind, hit_index = i, centre = {e.x, e.y};
-  }
-  for (int i = 0; i < SPDT_SLOTS && bench_.spdts[i].in_use && !hit_kind; ++i) {
-    const SpdtRecord& s = bench_.spdts[i];
-    if (box(s.x, s.y, 53, 34)) {
-      hit_kind = KIND_SPDT_SWITCH, hit_index = i, centre = {s.x, s.y};
-      spdt_click_zone = y < s.y - 10 ? 0 : x < s.x ? 1 : 2;
-    }
-  }
-  for (int i = 0; i < RELAY_SLOTS && bench_.relays[i].in_use && !hit_kind; ++i) {
-    const RelayRecord& r = bench_.relays[i];
-    if (box(r.x, r.y, 43, 29)) hit_kind = KIND_RELAY, hit_index = i, centre = {r.x, r.y};
-  }
-  for (int i = 0; i < RHEOSTAT_SLOTS && bench_.rheostats[i].in_use && !hit_kind; ++i) {
-    const RheostatRecord& r = bench_.rheostats[i];
-    if (box(r.x, r.y, 67, 22)) hit_kind = KIND_SLIDE_RHEOSTAT, hit_index = i, centre = {r.x, r.y};
-  }
-  for (auto [meters, kind] : {std::pair{&bench_.voltmeters, int32_t{KIND_POINTER_VOLTMETER}},
-                              std::pair{&bench_.ammeters, int32_t{KIND_POINTER_AMMETER}}}) {
-    for (int i = 0; i < METER_SLOTS && (*meters)[i].in_use && !hit_kind; ++i) {
-      const DualMeterRecord& m = (*meters)[i];
-      if (m.x - 60 < x && x < m.x + 54 && m.y - 60 < y && y < m.y + 54) {
-        hit_kind = kind, hit_index = i, centre = {m.x, m.y};
-      }
-    }
-  }
-  if (!hit_kind) {
+  Hit hit;
+  ForEachObjectAt(bench_, {x, y}, HitPurpose::Press, [&](const Hit& h) {
+    hit = h;
+    return true;
+  });
+  // Wire segments lie above notes but below everything else.
+  if (hit.kind == 0 || hit.kind == KIND_NOTE) {
     const int w = wire_under(x, y, false);
     if (w >= 0) {
       wire_selected = true;
       selected_wire = w;
       selected_kind = -1;
-      return 0;
+      return Grab::Nothing;
     }
   }
-  for (int i = 0; i < NOTE_SLOTS && bench_.notes[i].in_use && !hit_kind; ++i) {
-    const NoteRecord& n = bench_.notes[i];
-    if (n.x < x && x < n.x + n.width && n.y < y && y < n.y + n.height) {
-      hit_kind = KIND_NOTE, hit_index = i, centre = {n.x, n.y};
-    }
+  selected_kind = hit.kind;
+  if (hit.kind == 0) return Grab::Nothing;
+  if (hit.kind == KIND_SPDT_SWITCH) {
+    spdt_click_zone = y < hit.centre.y - 10 ? 0 : x < hit.centre.x ? 1 : 2;
   }
-  selected_kind = hit_kind;
-  if (!hit_kind) return 0;
-  selected_index = hit_index;
+  selected_index = hit.index;
   last_mouse = {x, y};
-  grab_offset = {x - centre.x, y - centre.y};
+  grab_offset = {x - hit.centre.x, y - hit.centre.y};
   dragging = true;
-  drag_outline(centre.x, centre.y);
-  return hit_kind;
+  drag_outline(hit.centre.x, hit.centre.y);
+  return Grab::Object;
 }
 
 void BenchInteraction::Image1MouseMove(int, int x, int y) {
@@ -330,7 +310,7 @@ void BenchInteraction::finish_band(int x, int y) {
     b.width = std::abs(x - band_start.x);
     b.height = std::abs(y - band_start.y);
     selected_index = index;
-    if (ui_.set_up_black_box(index) == DialogOutcome::Cancelled) {
+    if (dialogs_.set_up_black_box(index) == DialogOutcome::Cancelled) {
       // A box the teacher cancelled is not left on the bench.
       bench_.black_boxes[index].in_use = 0;
       CompactBlackBoxes(bench_);
@@ -370,47 +350,19 @@ void BenchInteraction::right_release(int x, int y) {
     ui_.show_context_menu({x, y});
     return;
   }
-  // Later records lie on top, so the last hit wins here.
-  for (int i = 0; i < TWO_TERMINAL_SLOTS && bench_.elements[i].in_use(); ++i) {
-    const ElementRecord& e = bench_.elements[i];
-    const Offset h = HalfSize(e);
-    if (std::abs(x - e.x) < h.dx && std::abs(y - e.y) < h.dy) {
-      selected_kind = e.kind;
-      selected_index = i;
-      if (e.kind == KIND_MULTIMETER && on_multimeter_knob(i, x, y)) {
-        step_multimeter(i, +1);
-        button_down = false;
-        return;
-      }
-    }
-  }
-  const auto around = [&](int cx, int cy, int w, int h) {
-    return std::abs(x - cx) < w && std::abs(y - cy) < h;
-  };
-  for (int i = 0; i < SPDT_SLOTS && bench_.spdts[i].in_use; ++i) {
-    if (around(bench_.spdts[i].x, bench_.spdts[i].y, 53, 34))
-      selected_kind = KIND_SPDT_SWITCH, selected_index = i;
-  }
-  for (int i = 0; i < RELAY_SLOTS && bench_.relays[i].in_use; ++i) {
-    if (around(bench_.relays[i].x, bench_.relays[i].y, 43, 29))
-      selected_kind = KIND_RELAY, selected_index = i;
-  }
-  for (int i = 0; i < RHEOSTAT_SLOTS && bench_.rheostats[i].in_use; ++i) {
-    if (around(bench_.rheostats[i].x, bench_.rheostats[i].y, 65, 25))
-      selected_kind = KIND_SLIDE_RHEOSTAT, selected_index = i;
-  }
-  for (int i = 0; i < METER_SLOTS && bench_.voltmeters[i].in_use; ++i) {
-    if (around(bench_.voltmeters[i].x, bench_.voltmeters[i].y, 60, 54))
-      selected_kind = KIND_POINTER_VOLTMETER, selected_index = i;
-  }
-  for (int i = 0; i < METER_SLOTS && bench_.ammeters[i].in_use; ++i) {
-    if (around(bench_.ammeters[i].x, bench_.ammeters[i].y, 60, 54))
-      selected_kind = KIND_POINTER_AMMETER, selected_index = i;
-  }
-  for (int i = 0; i < NOTE_SLOTS && bench_.notes[i].in_use; ++i) {
-    const NoteRecord& n = bench_.notes[i];
-    if (n.x < x && x < n.x + n.width && n.y < y && y < n.y + n.height)
-      selected_kind = KIND_NOTE, selected_index = i;
+  // Later records lie on top, so the last hit wins here; a right release
+  // on a multimeter's range knob turns it instead of opening the menu.
+  bool knob_turned = false;
+  ForEachObjectAt(bench_, {x, y}, HitPurpose::Menu, [&](const Hit& h) {
+    selected_kind = h.kind;
+    selected_index = h.index;
+    knob_turned = h.kind == KIND_MULTIMETER && on_multimeter_knob(h.index, x, y);
+    return knob_turned;
+  });
+  if (knob_turned) {
+    step_multimeter(selected_index, +1);
+    button_down = false;
+    return;
   }
   button_down = false;
   ui_.show_context_menu({x, y});

@@ -21,13 +21,45 @@ struct EditMenuState {
   bool copy = false, cut = false, paste = false, del = false, repair = false, properties = false;
 };
 
-// Half extents of the outline that follows a dragged object around its
-// centre (notes use their own rectangle).
-Offset DragExtents(const Bench& bench, int32_t kind, int index);
+// What a press did about wiring (do_creat_dianxian).
+enum class WireStep {
+  None,      // no wire started or extended: the press goes on to selecting
+  Drawing,   // a wire started or got a bend, or the press was swallowed
+  Finished,  // the wire reached its second terminal
+};
 
-class BenchInteraction {
+// What a press took hold of (find_obj_to_move). A wire segment is selected
+// without being held.
+enum class Grab { Nothing, WirePoint, Object };
+
+// The interaction state others may read, named as the bench's handlers
+// name it. Its selection part is what the bench picture outlines in red.
+struct InteractionView : Selection {
+  int32_t pending_kind = 0;
+  bool button_down = false;
+  bool wire_in_progress = false;
+  bool slider_drag = false;
+  bool magnet_drag = false;
+  bool band_active = false;
+  Point mouse_pos;
+  Point zoom_centre;
+  int32_t wire_color = 8404992;  // the swatch: colour of every new wire
+};
+
+// The mouse handling owns the selection, since only its handlers and
+// commands change it; the bench picture reads it through a const pointer
+// that the constructor lends to the renderer. The handlers keep their state
+// under the names the view shows (a private base); everyone else reads it
+// through view() and changes it only through the verbs below.
+class BenchInteraction : private InteractionView {
  public:
-  BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort& ui, ClipboardPort& clipboard);
+  BenchInteraction(Bench& bench, BenchRenderer& renderer, UiPort& ui, DialogPort& dialogs,
+                   ClipboardPort& clipboard);
+  ~BenchInteraction();
+  BenchInteraction(const BenchInteraction&) = delete;
+  BenchInteraction& operator=(const BenchInteraction&) = delete;
+
+  const InteractionView& view() const { return *this; }
 
   // The bench mouse handlers; coordinates are bench pixels.
   void Image1MouseDown(int button, int shift, int x, int y);
@@ -35,14 +67,16 @@ class BenchInteraction {
   void Image1MouseUp(int button, int shift, int x, int y);
   void Image1DblClick();
 
-  // Selects what lies under (x, y) and starts dragging it. Returns the kind
-  // hit, -1 for a wire bend point, 0 for a wire segment or nothing.
-  int find_obj_to_move(int x, int y);
-  // A press while wiring: 0 nothing done, 1 a wire started or extended (or
-  // the press swallowed), 2 a wire finished.
-  int do_creat_dianxian(int x, int y);
-  void do_found_lian1(int x, int y);
-  void do_found_lian2();
+  // Selects what lies under (x, y) and, unless it is a wire segment, starts
+  // dragging it.
+  Grab find_obj_to_move(int x, int y);
+  WireStep do_creat_dianxian(int x, int y);
+
+  // Selects a component, note or black box as a press on it would, without
+  // taking hold of it.
+  void Select(int32_t kind, int index);
+  // A bench just opened or made new: nothing selected, nothing picked.
+  void StartOver();
 
   // Edit commands on the selection.
   void Rotate();
@@ -68,31 +102,9 @@ class BenchInteraction {
   // components box (or a note, black box or magnifier to come).
   void Escape();
 
-  // The interaction state, named as the bench's handlers name it.
-  int32_t pending_kind = 0;
-  int32_t& selected_kind;
-  int& selected_index;
-  bool& wire_selected;
-  int& selected_wire;
-  bool button_down = false;
-  bool dragging = false;
-  bool wire_in_progress = false;
-  bool slider_drag = false;
-  int slider_index = -1;
-  bool magnet_drag = false;
-  int magnet_index = -1;
-  int magnet_last_y = 0;
-  bool band_active = false;
-  Point band_start;
-  Point last_mouse;
-  Point grab_offset;
-  Point wire_anchor;
-  int spdt_click_zone = 0;
-  Point mouse_pos;
-  Point zoom_centre;
-  int32_t wire_color = 8404992;  // the swatch: colour of every new wire
-
  private:
+  void do_found_lian1(int x, int y);
+  void do_found_lian2();
   bool inside_black_box(int x, int y, int* index = nullptr) const;
   // Delete and Cut refuse a selection that reaches under a closed black
   // box, and say why.
@@ -120,11 +132,22 @@ class BenchInteraction {
   void redraw();
   void after_analysis_view();
 
+  // The rest of the handlers' state, which nobody outside needs.
+  bool dragging = false;
+  int slider_index = -1;
+  int magnet_index = -1;
+  int magnet_last_y = 0;
+  Point band_start;
+  Point last_mouse;
+  Point grab_offset;
+  Point wire_anchor;
+  int spdt_click_zone = 0;
   // The wire being drawn, until it is finished.
   WireRecord drawing_;
   Bench& bench_;
   BenchRenderer& renderer_;
   UiPort& ui_;
+  DialogPort& dialogs_;
   ClipboardPort& clipboard_;
 };
 

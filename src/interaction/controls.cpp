@@ -92,8 +92,8 @@ void BenchInteraction::Image1DblClick() {
 void BenchInteraction::OpenBlackBox() {
   if (selected_kind == KIND_BLACK_BOX && selected_index >= 0 && selected_index < BLACK_BOX_SLOTS &&
       bench_.black_boxes[selected_index].in_use) {
-    const bool open =
-        bench_.black_boxes[selected_index].password.empty() || ui_.password_matches(selected_index);
+    const bool open = bench_.black_boxes[selected_index].password.empty() ||
+                      dialogs_.password_matches(selected_index);
     if (open) {
       bench_.black_boxes[selected_index].in_use = 0;
       CompactBlackBoxes(bench_);

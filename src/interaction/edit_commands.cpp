@@ -114,7 +114,7 @@ void BenchInteraction::Repair() {
 void BenchInteraction::Properties() {
   if (selected_index < 0 || !HasPropertyDialog(selected_kind)) return;
   const int32_t kind = selected_kind;
-  ui_.edit_properties(kind, selected_index);
+  dialogs_.edit_properties(kind, selected_index);
   const KindInfo* info = FindKind(kind);
   if (info && info->family == Family::TwoTerminal) renderer_.make_fact_two_obj_pic(selected_index);
   if (kind == KIND_NOTE) {

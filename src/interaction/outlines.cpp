@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "interaction/bench_interaction.h"
+#include "interaction/hit_test.h"
 #include "model/kinds.h"
 
 namespace voltaro {
@@ -20,27 +21,6 @@ struct XorPainter {
 };
 
 }  // namespace
-
-Offset DragExtents(const Bench& bench, int32_t kind, int index) {
-  switch (kind) {
-    case KIND_SLIDE_RHEOSTAT:
-      return {67, 22};
-    case KIND_POINTER_VOLTMETER:
-    case KIND_POINTER_AMMETER:
-      return {60, 54};
-    case KIND_SPDT_SWITCH:
-      return {53, 34};
-    case KIND_RELAY:
-      return {43, 29};
-    default:
-      break;
-  }
-  const KindInfo* info = FindKind(kind);
-  if (info && info->family == Family::TwoTerminal && index >= 0 && index < TWO_TERMINAL_SLOTS) {
-    return HalfSize(bench.elements[index]);
-  }
-  return {0, 0};
-}
 
 void BenchInteraction::drag_outline(int cx, int cy) {
   XorPainter x(renderer_.image());

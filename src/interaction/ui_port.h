@@ -1,7 +1,8 @@
 #pragma once
-// Everything modal the bench's mouse handling needs from the window:
-// dialogs, menus, the magnifier, the components box, the status bar. The
-// window implements it; tests fake it.
+// What the bench's mouse handling asks of the world around it: the dialogs
+// it opens, and the window's menus, magnifier, components box and status
+// bar. The program answers the dialogs with its modal port and the rest
+// with the window; tests fake both.
 
 #include <cstdint>
 #include <string>
@@ -12,9 +13,10 @@ namespace voltaro {
 
 enum class DialogOutcome { Accepted, Cancelled };
 
-class UiPort {
+// The modal dialogs of the bench's components, notes and black boxes.
+class DialogPort {
  public:
-  virtual ~UiPort() = default;
+  virtual ~DialogPort() = default;
 
   // The bulb-choice dialog for a bulb just placed in `slot`; it sets the
   // bulb's rating.
@@ -30,6 +32,12 @@ class UiPort {
   virtual DialogOutcome edit_properties(int32_t kind, int index) = 0;
   // The colour dialog; false when cancelled.
   virtual bool pick_color(int32_t& color) = 0;
+};
+
+// The window around the bench.
+class UiPort {
+ public:
+  virtual ~UiPort() = default;
 
   // The bench's context menu and the black-box menu, at a bench position.
   virtual void show_context_menu(Point at) = 0;

@@ -36,36 +36,36 @@ int BenchInteraction::terminal_at(int x, int y) const {
   return hit;
 }
 
-int BenchInteraction::do_creat_dianxian(int x, int y) {
+WireStep BenchInteraction::do_creat_dianxian(int x, int y) {
   if (!wire_in_progress) {
     const int free = CountWires(bench_);
-    if (free >= WIRE_SLOTS) return 0;
+    if (free >= WIRE_SLOTS) return WireStep::None;
     selected_index = free;
     const int32_t terminal = terminal_at(x, y);
-    if (terminal == 0) return 0;
+    if (terminal == 0) return WireStep::None;
     drawing_ = WireRecord{};
     drawing_.node_a = terminal;
     do_found_lian1(x, y);
-    return 1;
+    return WireStep::Drawing;
   }
   const int32_t terminal = terminal_at(x, y);
   if (terminal != 0) {
     drawing_.node_b = terminal;
     // A wire cannot end where it started; drawing goes on.
-    if (terminal == drawing_.node_a) return 1;
+    if (terminal == drawing_.node_a) return WireStep::Drawing;
     do_found_lian2();
-    return 2;
+    return WireStep::Finished;
   }
   if (drawing_.point_count >= WIRE_POINTS - 1) {
     // The hundredth bend drops the wire.
     drawing_.point_count = 0;
     wire_in_progress = false;
-    return 0;
+    return WireStep::None;
   }
   drawing_.points[drawing_.point_count++] = {x, y};
   xor_dot(x, y);
   wire_anchor = last_mouse = {x, y};
-  return 1;
+  return WireStep::Drawing;
 }
 
 void BenchInteraction::do_found_lian1(int x, int y) {
@@ -141,7 +141,7 @@ int BenchInteraction::wire_under(int x, int y, bool right_release) const {
 
 void BenchInteraction::ChooseWireColor() {
   int32_t color = wire_color;
-  if (!ui_.pick_color(color)) return;
+  if (!dialogs_.pick_color(color)) return;
   wire_color = color;
   // The new colour shows at the next redraw.
   if (wire_selected && selected_wire >= 0) bench_.wires[selected_wire].color = color;

@@ -38,7 +38,7 @@ void BenchRenderer::paint() {
   if (painting_) return;
   painting_ = true;
   QPainter p(&image_);
-  PaintContext c{p,       bench_, pictures_, selection_, element_pictures_, state_pictures_,
+  PaintContext c{p,       bench_, pictures_, *selection_, element_pictures_, state_pictures_,
                  stamps_, texts_};
   p.setPen(Qt::white);
   p.setBrush(Qt::white);

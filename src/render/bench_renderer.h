@@ -56,9 +56,12 @@ class BenchRenderer : public BenchObserver {
 
   const QImage& image() const { return image_; }
   QImage& image() { return image_; }
-  Selection& selection() { return selection_; }
   QImage& element_picture(int slot) { return element_pictures_[slot]; }
   MotionStamps& motion() { return motion_; }
+  // Outlines what `owner` holds selected from the next repaint on; the
+  // mouse handling lends its selection here and takes it back (nullptr)
+  // before it goes. Without an owner nothing is outlined.
+  void follow_selection(const Selection* owner) { selection_ = owner ? owner : &nothing_selected_; }
 
   void set_listener(PaintListener* listener) { listener_ = listener; }
 
@@ -70,7 +73,8 @@ class BenchRenderer : public BenchObserver {
   const PictureSet& pictures_;
   Clock* clock_;
   QImage image_;
-  Selection selection_;
+  const Selection nothing_selected_;
+  const Selection* selection_ = &nothing_selected_;
   std::array<QImage, TWO_TERMINAL_SLOTS> element_pictures_;
   StatePictures state_pictures_;
   Stamps stamps_;

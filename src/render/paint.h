@@ -23,10 +23,10 @@ namespace voltaro {
 
 // What is selected on the bench; the mouse handling owns it, drawing reads it.
 struct Selection {
-  int32_t kind = 0;  // a kind code, 1000 note, 2000 black box, -1 wire, 0 none
-  int index = -1;
+  int32_t selected_kind = 0;  // a kind code, 1000 note, 2000 black box, -1 wire, 0 none
+  int selected_index = -1;
   bool wire_selected = false;
-  int wire = -1;
+  int selected_wire = -1;
 };
 
 // The switch, the fuse and the bulb change their look with their state, so
@@ -107,7 +107,7 @@ struct PaintContext {
   TextLayouts& texts;
   bool circuit_view() const { return bench.circuit_view != 0; }
   bool selected(int32_t kind, int index) const {
-    return selection.kind == kind && selection.index == index;
+    return selection.selected_kind == kind && selection.selected_index == index;
   }
 };
 

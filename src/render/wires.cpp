@@ -162,7 +162,7 @@ void DrawWires(PaintContext& c) {
   for (int i = 0; i < WIRE_SLOTS && c.bench.wires[i].state != WIRE_FREE; ++i) {
     const WireRecord& w = c.bench.wires[i];
     if (w.state != WIRE_DRAWN) continue;
-    const bool selected = c.selection.wire_selected && c.selection.wire == i;
+    const bool selected = c.selection.wire_selected && c.selection.selected_wire == i;
     const QColor color = selected ? QColor(255, 0, 0) : BenchColor(w.color);
     // The polyline from terminal A through the bends to terminal B. An end
     // whose terminal is gone is left out rather than drawn to a corner.

@@ -55,7 +55,7 @@ TEST(ComponentsBox, OpensBesideItsWindowAndMovesWithIt) {
         break;
     }
     // Level with the top of the bench, give or take its frame.
-    EXPECT_NEAR(box.y(), window.bench_view()->mapToGlobal(QPoint(0, 0)).y(), 3);
+    EXPECT_NEAR(box.y(), window.findChild<BenchView*>()->mapToGlobal(QPoint(0, 0)).y(), 3);
 
     const QPoint before = box.pos();
     window.move(window.pos() + QPoint(-10, 25));

@@ -44,21 +44,22 @@ struct Window {
     click(163, 200);
     click(163, 400);
     form.mouse().Image1MouseMove(0, 300, 450);
-    ASSERT_TRUE(form.mouse().wire_in_progress);
+    ASSERT_TRUE(form.mouse().view().wire_in_progress);
   }
   // What the pupil sees after the command: no wire half drawn, none made,
   // nothing of it left on the bench, and a press on the second resistor
   // selects it.
   void expect_wire_dropped() {
-    EXPECT_FALSE(form.mouse().wire_in_progress);
+    EXPECT_FALSE(form.mouse().view().wire_in_progress);
     EXPECT_EQ(CountWires(form.bench()), 0);
     const QImage shown = form.renderer().image().copy();
     form.renderer().Draw_obj();
     EXPECT_EQ(shown, form.renderer().image());
-    if (form.mouse().pending_kind != 0) form.mouse().Escape();  // a note, box or zoom to come
-    if (CountElements(form.bench()) < 2) return;                // New emptied the bench
+    if (form.mouse().view().pending_kind != 0)
+      form.mouse().Escape();                      // a note, box or zoom to come
+    if (CountElements(form.bench()) < 2) return;  // New emptied the bench
     click(500, 400);
-    EXPECT_EQ(form.mouse().selected_kind, KIND_FIXED_RESISTOR);
+    EXPECT_EQ(form.mouse().view().selected_kind, KIND_FIXED_RESISTOR);
     EXPECT_EQ(CountWires(form.bench()), 0);
   }
 };
@@ -107,8 +108,8 @@ TEST(InterruptedWiring, ChoosingInTheComponentsBoxDropsTheWire) {
   Window w;
   w.start_wire();
   w.form.components_box().button_for(KIND_BULB)->click();
-  EXPECT_FALSE(w.form.mouse().wire_in_progress);
-  EXPECT_EQ(w.form.mouse().pending_kind, KIND_BULB);
+  EXPECT_FALSE(w.form.mouse().view().wire_in_progress);
+  EXPECT_EQ(w.form.mouse().view().pending_kind, KIND_BULB);
 }
 
 TEST(InterruptedWiring, EscapeOnTheBenchDropsTheWireOrTheChoice) {
@@ -117,12 +118,12 @@ TEST(InterruptedWiring, EscapeOnTheBenchDropsTheWireOrTheChoice) {
   w.form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
   w.start_wire();
-  QTest::keyClick(w.form.bench_view(), Qt::Key_Escape);
+  QTest::keyClick(w.form.findChild<BenchView*>(), Qt::Key_Escape);
   w.expect_wire_dropped();
 
   w.form.components_box().button_for(KIND_BULB)->click();
-  QTest::keyClick(w.form.bench_view(), Qt::Key_Escape);
-  EXPECT_EQ(w.form.mouse().pending_kind, 0);
+  QTest::keyClick(w.form.findChild<BenchView*>(), Qt::Key_Escape);
+  EXPECT_EQ(w.form.mouse().view().pending_kind, 0);
   EXPECT_FALSE(w.form.components_box().button_for(KIND_BULB)->isChecked());
 }
 

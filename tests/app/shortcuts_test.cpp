@@ -79,12 +79,12 @@ TEST(Shortcuts, DoWhatTheirMenuItemWouldDoNow) {
     w.form.renderer().rebuild_all_pictures();
     w.clipboard.content = "a line of ordinary text";
     w.form.UpdateEditMenus();  // the Edit menu opened and closed again
-    ASSERT_FALSE(w.form.action("Edit/Delete")->isEnabled());
+    ASSERT_FALSE(w.form.actions().edit.del->isEnabled());
     c.then(w);
     w.form.show();
     w.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
-    QTest::keySequence(w.form.bench_view(), c.keys);
+    QTest::keySequence(w.form.findChild<BenchView*>(), c.keys);
     c.check(w);
   }
 }

@@ -26,7 +26,7 @@ namespace {
 
 TEST_F(WindowFixture, StartsWithTheStartPictureAndDocumentControlsOff) {
   EXPECT_EQ(window.windowTitle(), "Zentrik Voltaro V3.0");
-  EXPECT_FALSE(window.action("File/Save")->isEnabled());
+  EXPECT_FALSE(window.actions().save->isEnabled());
   EXPECT_FALSE(window.edit_menu()->menuAction()->isEnabled());
   EXPECT_FALSE(window.findChild<QToolButton*>("Delete")->isEnabled());
   EXPECT_TRUE(window.findChild<QToolButton*>("Rotate")->isEnabled());
@@ -35,7 +35,7 @@ TEST_F(WindowFixture, StartsWithTheStartPictureAndDocumentControlsOff) {
 TEST_F(WindowFixture, NewAsksOnlyOnceADocumentIsOpen) {
   window.documents().New();
   EXPECT_TRUE(modal.questions.isEmpty());
-  EXPECT_TRUE(window.action("File/Save")->isEnabled());
+  EXPECT_TRUE(window.actions().save->isEnabled());
   EXPECT_TRUE(window.documents().document_open);
   window.documents().New();
   EXPECT_EQ(modal.questions, QStringList{"Save changes to?"});
@@ -116,7 +116,7 @@ TEST_F(WindowFixture, FailedOpenLeavesAnEmptyUntitledBench) {
   EXPECT_FALSE(window.documents().Open());
   EXPECT_EQ(modal.errors, QStringList{"open failed!"});
   EXPECT_TRUE(window.documents().current_file_name.isEmpty());
-  EXPECT_TRUE(window.action("File/Save")->isEnabled());
+  EXPECT_TRUE(window.actions().save->isEnabled());
   window.OpenAtStart(bad);
   EXPECT_TRUE(window.documents().current_file_name.isEmpty());
 }
@@ -177,10 +177,10 @@ TEST_F(WindowFixture, BellWithZeroRatingNeverRings) {
 TEST_F(WindowFixture, ComponentsBoxSetsThePendingKindAndResetsAfterPlacing) {
   window.documents().New();
   window.components_box().button_for(KIND_BULB)->click();
-  EXPECT_EQ(window.mouse().pending_kind, KIND_BULB);
+  EXPECT_EQ(window.mouse().view().pending_kind, KIND_BULB);
   window.mouse().Image1MouseDown(0, 0, 300, 300);
   window.mouse().Image1MouseUp(0, 0, 300, 300);
-  EXPECT_EQ(window.mouse().pending_kind, 0);
+  EXPECT_EQ(window.mouse().view().pending_kind, 0);
   EXPECT_FALSE(window.components_box().button_for(KIND_BULB)->isChecked());
 }
 
@@ -242,15 +242,15 @@ TEST_F(WindowFixture, SavePictureByTheLastLetter) {
 TEST_F(WindowFixture, EditMenuFollowsTheSelection) {
   window.documents().New();
   window.UpdateEditMenus();
-  EXPECT_FALSE(window.action("Edit/Delete")->isEnabled());
-  EXPECT_FALSE(window.action("Edit/Paste")->isEnabled());
+  EXPECT_FALSE(window.actions().edit.del->isEnabled());
+  EXPECT_FALSE(window.actions().edit.paste->isEnabled());
   PlaceComponent(window.bench(), KIND_FIXED_RESISTOR, 300, 300);
   window.mouse().Image1MouseDown(0, 0, 300, 300);
   window.mouse().Image1MouseUp(0, 0, 300, 300);
   window.mouse().Copy();
   window.UpdateEditMenus();
-  EXPECT_TRUE(window.action("Edit/Delete")->isEnabled());
-  EXPECT_TRUE(window.action("Edit/Paste")->isEnabled());
+  EXPECT_TRUE(window.actions().edit.del->isEnabled());
+  EXPECT_TRUE(window.actions().edit.paste->isEnabled());
 }
 
 }  // namespace

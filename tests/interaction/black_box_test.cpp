@@ -100,7 +100,7 @@ TEST(BlackBoxGuard, WiresThatReachUnderAClosedBoxCannotBeTakenHoldOf) {
 
     // A left press (and a drag, when it lands on a bend).
     t.press(c.visible.x, c.visible.y);
-    EXPECT_EQ(t.mouse.wire_selected, c.held);
+    EXPECT_EQ(t.mouse.view().wire_selected, c.held);
     t.move(c.visible.x + 30, c.visible.y + 40);
     t.release(c.visible.x + 30, c.visible.y + 40);
     if (!c.held) {
@@ -113,7 +113,7 @@ TEST(BlackBoxGuard, WiresThatReachUnderAClosedBoxCannotBeTakenHoldOf) {
     // A right release on it.
     if (!c.held) {
       t.release(c.visible.x, c.visible.y, RIGHT_BUTTON);
-      EXPECT_FALSE(t.mouse.wire_selected);
+      EXPECT_FALSE(t.mouse.view().wire_selected);
       t.mouse.Delete();
       EXPECT_EQ(CountWires(t.bench), wires);
     }
@@ -169,7 +169,7 @@ TEST(BlackBoxGuard, PartsWiredIntoAClosedBoxMoveButAreNotDeletedOrCut) {
 
       t.press(c.grab.x, c.grab.y);
       t.release(c.grab.x, c.grab.y);
-      ASSERT_EQ(t.mouse.selected_kind, KIND_STRAIGHT_LEAD);
+      ASSERT_EQ(t.mouse.view().selected_kind, KIND_STRAIGHT_LEAD);
       cut ? t.mouse.Cut() : t.mouse.Delete();
       EXPECT_EQ(CountElements(t.bench), c.removable ? parts - 1 : parts);
       EXPECT_EQ(t.clipboard.content.empty(), !(cut && c.removable));

@@ -50,11 +50,11 @@ TEST(Escape, DropsTheWireAndWhatWasPicked) {
     const QImage bench_before = t.renderer.image().copy();
     c.before(t);
     const int resets = t.ui.box_resets;
-    const bool picked = t.mouse.pending_kind != 0;
+    const bool picked = t.mouse.view().pending_kind != 0;
     t.mouse.Escape();
-    EXPECT_FALSE(t.mouse.wire_in_progress);
-    EXPECT_EQ(t.mouse.pending_kind, 0);
-    EXPECT_FALSE(t.mouse.band_active);
+    EXPECT_FALSE(t.mouse.view().wire_in_progress);
+    EXPECT_EQ(t.mouse.view().pending_kind, 0);
+    EXPECT_FALSE(t.mouse.view().band_active);
     EXPECT_EQ(t.ui.box_resets > resets, picked);  // the box back to Select
     // No rubber line, bend dot or band is left on the bench.
     EXPECT_EQ(t.renderer.image(), bench_before);
@@ -62,8 +62,8 @@ TEST(Escape, DropsTheWireAndWhatWasPicked) {
     // The next press on the other resistor selects it: no bend, no wire,
     // nothing placed.
     t.click(500, 400);
-    EXPECT_EQ(t.mouse.selected_kind, KIND_FIXED_RESISTOR);
-    EXPECT_EQ(t.mouse.selected_index, 1);
+    EXPECT_EQ(t.mouse.view().selected_kind, KIND_FIXED_RESISTOR);
+    EXPECT_EQ(t.mouse.view().selected_index, 1);
     EXPECT_EQ(CountWires(t.bench), 0);
     EXPECT_EQ(CountElements(t.bench), 2);
     EXPECT_EQ(CountBlackBoxes(t.bench), 0);

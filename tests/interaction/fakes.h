@@ -13,7 +13,7 @@ namespace voltaro::testing {
 
 const PictureSet& Pictures();
 
-class FakeUi : public UiPort {
+class FakeUi : public UiPort, public DialogPort {
  public:
   void choose_bulb(int) override { ++bulb_choices; }
   DialogOutcome edit_note(int index) override {
@@ -75,7 +75,7 @@ struct MouseBench : TestBench {
   FakeUi ui;
   FakeClipboard clipboard;
   BenchRenderer renderer{bench, Pictures(), nullptr};
-  BenchInteraction mouse{bench, renderer, ui, clipboard};
+  BenchInteraction mouse{bench, renderer, ui, ui, clipboard};
 
   MouseBench() {
     ui.bench = &bench;

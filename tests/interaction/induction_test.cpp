@@ -27,7 +27,7 @@ double KickOfOneStep(int pixels) {
   EXPECT_EQ(meter.kind, KIND_GALVANOMETER);
   const int x = coil.x - 10, y = coil.y - 150;  // on the magnet, above the coil
   t.press(x, y);
-  EXPECT_TRUE(t.mouse.magnet_drag);
+  EXPECT_TRUE(t.mouse.view().magnet_drag);
   t.move(x, y + pixels);
   const double degrees = GalvanometerNeedleAngle(GalvanometerReading(meter)) - 90;
   t.release(x, y + pixels);

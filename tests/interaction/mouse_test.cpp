@@ -18,8 +18,8 @@ TEST(Placing, PressPlacesTheChosenKindOnceAndReturnsToSelecting) {
   ASSERT_EQ(CountElements(t.bench), 1);
   EXPECT_EQ(t.el(0).x, 300);
   EXPECT_EQ(t.ui.bulb_choices, 1);
-  EXPECT_EQ(t.mouse.pending_kind, 0);
-  EXPECT_EQ(t.mouse.selected_index, 0);
+  EXPECT_EQ(t.mouse.view().pending_kind, 0);
+  EXPECT_EQ(t.mouse.view().selected_index, 0);
   t.click(600, 600);
   EXPECT_EQ(CountElements(t.bench), 1);
 }
@@ -30,7 +30,7 @@ TEST(Placing, FullTableSaysSoAndKeepsTheMode) {
   t.mouse.set_pending_kind(KIND_DRY_CELL);
   t.click(100, 100);
   EXPECT_EQ(CountElements(t.bench), 198);
-  EXPECT_EQ(t.mouse.pending_kind, KIND_DRY_CELL);
+  EXPECT_EQ(t.mouse.view().pending_kind, KIND_DRY_CELL);
   ASSERT_EQ(t.ui.messages.size(), 1u);
   EXPECT_EQ(t.ui.messages[0].rfind("The bench is full: ", 0), 0u);
 }
@@ -44,7 +44,7 @@ TEST(Wiring, TerminalCatchAreaIsStrictlySixPixels) {
     MouseBench t;
     t.place(KIND_FIXED_RESISTOR, 300, 300);  // terminal A at (263, 300)
     t.press(263 + c.dx, 300);
-    EXPECT_EQ(t.mouse.wire_in_progress, c.starts) << c.dx;
+    EXPECT_EQ(t.mouse.view().wire_in_progress, c.starts) << c.dx;
   }
 }
 
@@ -53,7 +53,7 @@ TEST(Wiring, EarlierTableWinsWhenTwoTerminalsAreNear) {
   t.place(KIND_SPDT_SWITCH, 300, 300);                   // terminal 1 at (252, 309)
   const int r = t.place(KIND_FIXED_RESISTOR, 290, 310);  // terminal A at (253, 310)
   t.click(252, 309);
-  ASSERT_TRUE(t.mouse.wire_in_progress);
+  ASSERT_TRUE(t.mouse.view().wire_in_progress);
   t.click(325, 310);                  // terminal B of the resistor finishes the wire
   ASSERT_EQ(CountWires(t.bench), 2);  // the switch's hidden link, then the wire
   EXPECT_EQ(t.bench.wires[1].node_a, t.a(r));
@@ -65,10 +65,10 @@ TEST(Wiring, AWireStartsBendsAndFinishesAndIsAnalysedAtTheNextTick) {
   const int b = t.place(KIND_FIXED_RESISTOR, 500, 400);
   t.click(163, 200);  // terminal A of a
   t.click(163, 200);  // the same terminal again: swallowed
-  EXPECT_TRUE(t.mouse.wire_in_progress);
+  EXPECT_TRUE(t.mouse.view().wire_in_progress);
   t.click(163, 400);  // a bend
   t.click(465, 400);  // terminal A of b: (463, 400)
-  EXPECT_FALSE(t.mouse.wire_in_progress);
+  EXPECT_FALSE(t.mouse.view().wire_in_progress);
   ASSERT_EQ(CountWires(t.bench), 1);
   const WireRecord& w = t.bench.wires[0];
   EXPECT_EQ(w.node_a, t.a(a));
@@ -90,14 +90,12 @@ TEST(Wiring, CommandsRunWhileDrawingDoNotSpoilTheWire) {
       {"analysis with ground links", [](MouseBench& t) { doing(t.bench); }},
       {"delete of a wired component",
        [](MouseBench& t) {
-         t.mouse.selected_kind = KIND_FIXED_RESISTOR;
-         t.mouse.selected_index = 2;
+         t.mouse.Select(KIND_FIXED_RESISTOR, 2);
          t.mouse.Delete();
        }},
       {"paste of a switch with its hidden link",
        [](MouseBench& t) {
-         t.mouse.selected_kind = KIND_SPDT_SWITCH;
-         t.mouse.selected_index = 0;
+         t.mouse.Select(KIND_SPDT_SWITCH, 0);
          t.mouse.Copy();
          t.mouse.Paste();
        }},
@@ -115,7 +113,7 @@ TEST(Wiring, CommandsRunWhileDrawingDoNotSpoilTheWire) {
     t.click(163, 400);  // a bend
     c.meanwhile(t);
     t.click(465, 400);  // terminal A of b
-    EXPECT_FALSE(t.mouse.wire_in_progress);
+    EXPECT_FALSE(t.mouse.view().wire_in_progress);
     bool found = false;
     for (int w = 0; w < CountWires(t.bench); ++w) {
       const WireRecord& wire = t.bench.wires[w];
@@ -134,7 +132,7 @@ TEST(Wiring, RightPressAbandonsTheWire) {
   t.click(163, 200);
   t.click(100, 100);
   t.press(50, 50, RIGHT_BUTTON);
-  EXPECT_FALSE(t.mouse.wire_in_progress);
+  EXPECT_FALSE(t.mouse.view().wire_in_progress);
   EXPECT_EQ(CountWires(t.bench), 0);
   EXPECT_EQ(t.bench.wires[0].point_count, 0);
 }
@@ -144,9 +142,9 @@ TEST(Wiring, HundredthBendDropsTheWire) {
   t.place(KIND_FIXED_RESISTOR, 200, 200);
   t.click(163, 200);
   for (int i = 0; i < 99; ++i) t.click(10 + i, 600);
-  EXPECT_TRUE(t.mouse.wire_in_progress);
+  EXPECT_TRUE(t.mouse.view().wire_in_progress);
   t.click(10, 700);
-  EXPECT_FALSE(t.mouse.wire_in_progress);
+  EXPECT_FALSE(t.mouse.view().wire_in_progress);
   EXPECT_EQ(CountWires(t.bench), 0);
 }
 
@@ -155,10 +153,42 @@ TEST(Selecting, BendPointBeforeComponentAndStrictEdges) {
   const int a = t.place(KIND_FIXED_RESISTOR, 300, 300);
   const int b = t.place(KIND_FIXED_RESISTOR, 600, 300);
   ConnectTerminals(t.bench, t.b(a), t.a(b), {{305, 303}});
-  EXPECT_EQ(t.mouse.find_obj_to_move(300, 300), -1);  // the bend is 5 and 3 pixels away
-  EXPECT_EQ(t.mouse.find_obj_to_move(600 + 41, 310), KIND_FIXED_RESISTOR);
-  EXPECT_EQ(t.mouse.find_obj_to_move(600 + 42, 300), 0);  // on the edge: a miss
-  EXPECT_EQ(t.mouse.find_obj_to_move(600, 300 - 11), 0);
+  EXPECT_EQ(t.mouse.find_obj_to_move(300, 300), Grab::WirePoint);  // the bend is 5 and 3 away
+  EXPECT_EQ(t.mouse.find_obj_to_move(600 + 41, 310), Grab::Object);
+  EXPECT_EQ(t.mouse.view().selected_kind, KIND_FIXED_RESISTOR);
+  EXPECT_EQ(t.mouse.find_obj_to_move(600 + 42, 300), Grab::Nothing);  // on the edge: a miss
+  EXPECT_EQ(t.mouse.view().selected_kind, 0);
+  EXPECT_EQ(t.mouse.find_obj_to_move(600, 300 - 11), Grab::Nothing);
+  EXPECT_EQ(t.mouse.view().selected_kind, 0);
+}
+
+TEST(Selecting, PressAndContextMenuCatchRheostatsAndMetersInBoxesOfTheirOwn) {
+  // A rheostat at (300, 200) and a voltmeter at (500, 400); points near the
+  // edges of one box and inside or outside the other.
+  struct Case {
+    int x, y;
+    int32_t kind;
+    bool by_press, by_menu;
+  };
+  const Case cases[] = {
+      {366, 200, KIND_SLIDE_RHEOSTAT, true, false},  // 66 to the right
+      {300, 224, KIND_SLIDE_RHEOSTAT, false, true},  // 24 below
+      {364, 221, KIND_SLIDE_RHEOSTAT, true, true},
+      {500, 344, KIND_POINTER_VOLTMETER, true, false},  // 56 above
+      {556, 400, KIND_POINTER_VOLTMETER, false, true},  // 56 to the right
+      {444, 453, KIND_POINTER_VOLTMETER, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.x << "," << c.y);
+    MouseBench t;
+    t.place(KIND_SLIDE_RHEOSTAT, 300, 200);
+    t.place(KIND_POINTER_VOLTMETER, 500, 400);
+    t.mouse.find_obj_to_move(c.x, c.y);
+    EXPECT_EQ(t.mouse.view().selected_kind, c.by_press ? c.kind : 0);
+    t.mouse.Select(0, -1);
+    t.release(c.x, c.y, RIGHT_BUTTON);
+    EXPECT_EQ(t.mouse.view().selected_kind, c.by_menu ? c.kind : 0);
+  }
 }
 
 TEST(Selecting, LeftPressTakesTheFirstRightReleaseTheLast) {
@@ -166,11 +196,11 @@ TEST(Selecting, LeftPressTakesTheFirstRightReleaseTheLast) {
   t.place(KIND_FIXED_RESISTOR, 300, 300);
   t.place(KIND_FIXED_RESISTOR, 310, 300);
   t.press(305, 300);
-  EXPECT_EQ(t.mouse.selected_index, 0);
+  EXPECT_EQ(t.mouse.view().selected_index, 0);
   t.release(305, 300);
   t.press(305, 300, RIGHT_BUTTON);
   t.release(305, 300, RIGHT_BUTTON);
-  EXPECT_EQ(t.mouse.selected_index, 1);
+  EXPECT_EQ(t.mouse.view().selected_index, 1);
   EXPECT_EQ(t.ui.context_menus.size(), 1u);
 }
 
@@ -225,7 +255,7 @@ TEST(Rotating, CellsTurnFourTimesStorageBatteriesFlipTwice) {
 TEST(Rotating, NothingSelectedOrUnturnableKindsStayPut) {
   MouseBench t;
   t.put(KIND_MULTIMETER, 300, 300);
-  t.mouse.selected_index = -1;
+  t.mouse.Select(0, -1);
   t.mouse.Rotate();
   EXPECT_EQ(t.el(0).pose, 1);
   t.click(300, 300);
@@ -237,10 +267,10 @@ TEST(Operating, SliderKnobCatchAreaAndLimits) {
   MouseBench t;
   t.place(KIND_SLIDE_RHEOSTAT, 300, 200);
   t.press(315, 190);
-  EXPECT_FALSE(t.mouse.slider_drag);
+  EXPECT_FALSE(t.mouse.view().slider_drag);
   t.release(315, 190);
   t.press(314, 190);
-  ASSERT_TRUE(t.mouse.slider_drag);
+  ASSERT_TRUE(t.mouse.view().slider_drag);
   struct Case {
     int x;
     double slider;
@@ -250,7 +280,7 @@ TEST(Operating, SliderKnobCatchAreaAndLimits) {
     EXPECT_DOUBLE_EQ(t.bench.rheostats[0].slider, c.slider) << c.x;
   }
   t.release(300, 190);
-  EXPECT_FALSE(t.mouse.slider_drag);
+  EXPECT_FALSE(t.mouse.view().slider_drag);
 }
 
 TEST(Operating, SliderDragChangesTheCurrentLive) {
@@ -272,14 +302,14 @@ TEST(Operating, MagnetPushGivesAPulseOfEmf) {
   MouseBench t;
   t.place(KIND_COIL_AND_MAGNET, 400, 300);
   t.press(390, 200);
-  ASSERT_TRUE(t.mouse.magnet_drag);
+  ASSERT_TRUE(t.mouse.view().magnet_drag);
   t.move(390, 210);
   EXPECT_EQ(t.el(0).param1, 185);
   EXPECT_DOUBLE_EQ(t.el(0).emf, -1.8);
   t.move(390, 400);
   EXPECT_EQ(t.el(0).param1, 120);
   t.release(390, 400);
-  EXPECT_FALSE(t.mouse.magnet_drag);
+  EXPECT_FALSE(t.mouse.view().magnet_drag);
 }
 
 TEST(Operating, MagnetCatchAreaRunsFromItsTopToAboveTheCoil) {
@@ -292,7 +322,7 @@ TEST(Operating, MagnetCatchAreaRunsFromItsTopToAboveTheCoil) {
     MouseBench t;
     t.place(KIND_COIL_AND_MAGNET, 400, 300);
     t.press(c.x, c.y);
-    EXPECT_EQ(t.mouse.magnet_drag, c.caught) << c.x << "," << c.y;
+    EXPECT_EQ(t.mouse.view().magnet_drag, c.caught) << c.x << "," << c.y;
   }
 }
 
@@ -343,7 +373,7 @@ TEST(Editing, DeletingAResistorFreesAllItsWires) {
   EXPECT_EQ(CountElements(t.bench), 2);
   ASSERT_EQ(CountWires(t.bench), 1);
   EXPECT_EQ(t.bench.wires[0].node_a, t.a(1));
-  EXPECT_EQ(t.mouse.selected_kind, 0);
+  EXPECT_EQ(t.mouse.view().selected_kind, 0);
   EXPECT_FALSE(t.mouse.MenuState().del);
 }
 
@@ -357,7 +387,7 @@ TEST(Editing, DeletingAMeterOrSwitchTakesItsHiddenLink) {
     } else {
       t.click(300, 300);
     }
-    ASSERT_EQ(t.mouse.selected_kind, kind);
+    ASSERT_EQ(t.mouse.view().selected_kind, kind);
     t.mouse.Delete();
     EXPECT_EQ(CountWires(t.bench), 0) << kind;
   }
@@ -419,8 +449,7 @@ TEST(Clipboard, CopyPasteGivesFreshIdsAtThePointer) {
                  Case{KIND_POINTER_AMMETER, 7}, Case{KIND_SPDT_SWITCH, 7}, Case{KIND_RELAY, 6}}) {
     MouseBench t;
     t.put(c.kind, 300, 300);
-    t.mouse.selected_kind = c.kind;
-    t.mouse.selected_index = 0;
+    t.mouse.Select(c.kind, 0);
     t.mouse.Copy();
     EXPECT_TRUE(t.mouse.MenuState().paste);
     const int32_t ids = t.bench.next_id;
@@ -435,8 +464,7 @@ TEST(Clipboard, CopyPasteGivesFreshIdsAtThePointer) {
 TEST(Clipboard, PasteRefusedWhenTheTableIsFull) {
   MouseBench t;
   for (int i = 0; i < 198; ++i) t.place(KIND_FIXED_RESISTOR, 900, 700);
-  t.mouse.selected_kind = KIND_FIXED_RESISTOR;
-  t.mouse.selected_index = 0;
+  t.mouse.Select(KIND_FIXED_RESISTOR, 0);
   t.mouse.Copy();
   t.mouse.Paste();
   EXPECT_EQ(CountElements(t.bench), 198);
@@ -460,7 +488,7 @@ TEST(BlackBoxes, BandMakesABoxAndPressesInsideDoNothing) {
   EXPECT_EQ(t.bench.black_boxes[0].height, 50);
   t.place(KIND_FIXED_RESISTOR, 150, 120);
   t.press(150, 120);
-  EXPECT_EQ(t.mouse.selected_kind, 0);
+  EXPECT_EQ(t.mouse.view().selected_kind, 0);
   t.release(150, 120, RIGHT_BUTTON);
   EXPECT_EQ(t.ui.black_box_menus.size(), 1u);
   t.mouse.OpenBlackBox();  // no password: opens at once
@@ -482,7 +510,7 @@ TEST(Magnifier, ClickShowsTheSquareAroundThePoint) {
   t.click(400, 300);
   EXPECT_TRUE(t.ui.magnifier);
   EXPECT_EQ(t.ui.magnifier_centre, (Point{400, 300}));
-  EXPECT_EQ(t.mouse.pending_kind, 0);
+  EXPECT_EQ(t.mouse.view().pending_kind, 0);
 }
 
 }  // namespace

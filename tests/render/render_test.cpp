@@ -74,7 +74,8 @@ TEST(Drawing, MultimeterNeedleByRange) {
 TEST(Drawing, SelectedComponentIsOutlinedAtItsHalfSize) {
   RenderBench t;
   const int r = t.put(KIND_FIXED_RESISTOR, 200, 150);
-  t.renderer.selection() = {KIND_FIXED_RESISTOR, r};
+  const Selection picked{KIND_FIXED_RESISTOR, r};
+  t.renderer.follow_selection(&picked);
   t.draw();
   EXPECT_TRUE(IsRed(t.at(200 - 42, 150 - 11)));
   EXPECT_TRUE(IsRed(t.at(200 + 41, 150 + 10)));
