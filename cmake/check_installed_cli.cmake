@@ -1,6 +1,7 @@
-# Installs the build into a fresh folder and runs the installed voltaro-cli
-# there: it solves an installed example, and `render` finds the picture
-# program and the pictures beside it. Run with -DBUILD=<build dir>
+# Installs the build into a fresh folder, finds the icon its desktop entry
+# names, and runs the installed voltaro-cli there: it solves an installed
+# example, and `render` finds the picture program and the pictures beside
+# it. Run with -DBUILD=<build dir>
 # -DPREFIX=<empty folder> -DHOME_DIR=<program folder under the prefix>.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
@@ -8,6 +9,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed:\n${err}")
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/desktop_icon.cmake)
+check_desktop_icon(${PREFIX} ${PREFIX}/${HOME_DIR})
 
 set(cli ${PREFIX}/${HOME_DIR}/voltaro-cli)
 set(example ${PREFIX}/share/zentrik-voltaro/examples/ohms_law.ele)

@@ -2,7 +2,8 @@
 # out, and runs the unpacked programs there: the command line solves an
 # unpacked example and draws it with the pictures beside it, so a package
 # that misses a file or puts the pictures where the program does not look
-# fails here rather than on a school's computers.
+# fails here rather than on a school's computers. The desktop entry must find
+# its icon there too.
 #   -DCPACK=<cpack> -DBUILD=<build folder> -DOUT=<scratch folder>
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${CPACK} -G DEB -B ${OUT}/package WORKING_DIRECTORY ${BUILD}
@@ -39,6 +40,9 @@ foreach(file ${home}/voltaro ${home}/voltaro-cli ${root}/usr/bin/voltaro
     message(FATAL_ERROR "the package lacks ${file}")
   endif()
 endforeach()
+
+include(${CMAKE_CURRENT_LIST_DIR}/desktop_icon.cmake)
+check_desktop_icon(${root}/usr ${home})
 
 # Through the link on the PATH, as a teacher would call it.
 set(example ${root}/usr/share/zentrik-voltaro/examples/ohms_law.ele)

@@ -1,7 +1,8 @@
 # The Debian package, made in the build folder with `cpack -G DEB`: the
 # program with its pictures, sounds and user guide in /usr/lib/zentrik-voltaro
 # (where it looks for them, beside itself), links on the PATH, the examples,
-# the desktop entry and the .ele file type, as the install rules lay them out.
+# the desktop entry with its icon and the .ele file type, as the install rules
+# lay them out.
 
 # The command-line program on the PATH too, beside the bench's own link.
 install(CODE "file(MAKE_DIRECTORY \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin)

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   // every window caption.
   QApplication::setApplicationName("Zentrik Voltaro");
   const QString program_dir = QApplication::applicationDirPath();
+  QApplication::setWindowIcon(QIcon(program_dir + "/zentrik-voltaro.ico"));
   const QString start_file = StartUpFile(QApplication::arguments());
 
   voltaro::PictureSet pictures;

@@ -6,14 +6,17 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace {
 
 const QString OBJ = QStringLiteral(VOLTARO_OBJ_DIR "/");
 const QString BIN = QStringLiteral(VOLTARO_BIN_DIR "/");
+const QString ICONS = QStringLiteral(VOLTARO_ICON_DIR "/");
 
 enum class Backdrop { BottomLeft, White, Opaque };
 
@@ -275,6 +278,32 @@ TEST(WindowPictures, LoadFromWhereTheProgramLooks) {
     ASSERT_TRUE(img.load(c.path, "BMP")) << c.path.toStdString();
     EXPECT_GE(img.width(), 64);
     EXPECT_GE(img.height(), 64);
+  }
+}
+
+// The desktop finds the icon the desktop entry names in the icon theme's
+// folders, one square PNG per size; the window takes its icon from the one
+// icon file beside the program, which must hold the same pictures. Outside
+// the rounded tile the icon is see-through, so it sits on any panel.
+TEST(ProgramIcon, EverySizeInTheThemeAndInTheWindowsIconFile) {
+  const int sizes[] = {16, 24, 32, 48, 64, 128, 256};
+  QImageReader ico(BIN + "zentrik-voltaro.ico", "ico");
+  ASSERT_EQ(ico.imageCount(), static_cast<int>(std::size(sizes)));
+  for (int i = 0; i < static_cast<int>(std::size(sizes)); ++i) {
+    const int size = sizes[i];
+    SCOPED_TRACE(size);
+    QImage png;
+    ASSERT_TRUE(png.load(ICONS + QStringLiteral("hicolor/%1x%1/apps/zentrik-voltaro.png").arg(size),
+                         "PNG"));
+    ASSERT_EQ(png.size(), QSize(size, size));
+    png = png.convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(png.pixel(size - 1, size - 1)), 0);
+    EXPECT_EQ(qAlpha(png.pixel(size / 2, size / 2)), 255);
+
+    ASSERT_TRUE(ico.jumpToImage(i));
+    const QImage from_ico = ico.read().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(from_ico, png) << "the icon file's picture differs from the PNG";
   }
 }
 

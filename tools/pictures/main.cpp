@@ -1,10 +1,13 @@
 // Draws every picture of the bench and synthesises its two sounds:
 //
-//   voltaro_pictures --obj DIR --bin DIR [--contact-sheet FILE.png] [--only NAME] [--scale N]
+//   voltaro_pictures --obj DIR --bin DIR [--icons DIR] [--contact-sheet FILE.png]
+//                    [--only NAME] [--scale N]
 //
 // The apparatus pictures, bulb pictures and sounds go to the obj folder the
-// bench loads them from; the warning and about pictures go beside the
-// program. The contact sheet shows everything at twice its size.
+// bench loads them from; the warning and about pictures and the window's
+// icon file go beside the program. The desktop's icons go to
+// DIR/hicolor/NxN/apps, laid out as an icon theme. The contact sheet shows
+// everything at twice its size.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -15,6 +18,7 @@
 
 #include "bitmap_writer.h"
 #include "contact_sheet.h"
+#include "icon.h"
 #include "picture.h"
 #include "sounds.h"
 
@@ -47,11 +51,35 @@ bool write_picture(const Picture& pic, const QString& path, QImage& written) {
   return true;
 }
 
+// Every size of the icon as a PNG in the icon theme's layout, and all of
+// them in one icon file beside the program for its window.
+bool write_icons(const QString& theme_dir, const QString& bin_dir, std::vector<SheetEntry>& sheet) {
+  bool ok = true;
+  std::vector<QImage> icons;
+  for (int size : ICON_SIZES) {
+    const QImage icon = app_icon(size);
+    icons.push_back(icon);
+    const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(theme_dir).arg(size);
+    const QString path = dir + "/zentrik-voltaro.png";
+    if (!QDir().mkpath(dir) || !icon.save(path, "PNG")) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ok = false;
+    }
+    sheet.push_back({"zentrik-voltaro.png", icon, {}});
+  }
+  const QString ico = bin_dir + "/zentrik-voltaro.ico";
+  if (!write_ico(icons, ico)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(ico));
+    ok = false;
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  QString obj_dir, bin_dir, sheet_path, only;
+  QString obj_dir, bin_dir, icon_dir, sheet_path, only;
   int scale = 2;
   const QStringList args = app.arguments();
   for (int i = 1; i + 1 < args.size(); i += 2) {
@@ -59,6 +87,8 @@ int main(int argc, char** argv) {
       obj_dir = args[i + 1];
     else if (args[i] == "--bin")
       bin_dir = args[i + 1];
+    else if (args[i] == "--icons")
+      icon_dir = args[i + 1];
     else if (args[i] == "--contact-sheet")
       sheet_path = args[i + 1];
     else if (args[i] == "--only")
@@ -68,8 +98,8 @@ int main(int argc, char** argv) {
   }
   if (obj_dir.isEmpty() || bin_dir.isEmpty()) {
     std::fprintf(stderr,
-                 "usage: voltaro_pictures --obj DIR --bin DIR [--contact-sheet FILE.png] "
-                 "[--only NAME] [--scale N]\n");
+                 "usage: voltaro_pictures --obj DIR --bin DIR [--icons DIR] "
+                 "[--contact-sheet FILE.png] [--only NAME] [--scale N]\n");
     return 2;
   }
   QDir().mkpath(obj_dir);
@@ -98,6 +128,7 @@ int main(int argc, char** argv) {
     }
     sheet.push_back({pic.file, written, pic.marks});
   }
+  if (!icon_dir.isEmpty()) ok = write_icons(icon_dir, bin_dir, sheet) && ok;
   ok = write_wav(fuse_pop(), obj_dir + "/bd.wav") && ok;
   ok = write_wav(bell_ring(), obj_dir + "/dl.wav") && ok;
   const std::vector<SheetEntry> previews = bench_previews(sheet);

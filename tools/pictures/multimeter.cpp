@@ -22,6 +22,9 @@ const QPointF NEEDLE_PIVOT(144.5, 192.5);
 const QPointF KNOB(144.5, 245.5);
 constexpr double WINDOW_BOTTOM = 132;
 constexpr double ZERO = 135, FULL = 45;
+// Each kind of range has its colour on the knob and on the scale it is read
+// on: green ohms, red milliamperes, blue volts.
+const QColor OHM_INK(20, 110, 50), AMP_INK(170, 40, 30);
 
 // Needle angle for a fraction of full deflection.
 double deflected(double fraction) {
@@ -44,11 +47,11 @@ void ohm_scale(QPainter& p) {
   for (double v : labelled) {
     const double a = deflected(ohm_fraction(v));
     tick(p, NEEDLE_PIVOT, a, r, r + 7, 1.1);
-    number_at(p, NEEDLE_PIVOT, a, r + 14, QString::number(v), 9, QColor(20, 110, 50), true);
+    number_at(p, NEEDLE_PIVOT, a, r + 14, QString::number(v), 9, OHM_INK, true);
   }
   tick(p, NEEDLE_PIVOT, ZERO, r, r + 7, 1.1);
-  number_at(p, NEEDLE_PIVOT, ZERO, r + 14, "\u221e", 12, QColor(20, 110, 50), true);
-  number_at(p, NEEDLE_PIVOT, ZERO + 6, r + 2, "\u03a9", 11, QColor(20, 110, 50), true);
+  number_at(p, NEEDLE_PIVOT, ZERO, r + 14, "\u221e", 12, OHM_INK, true);
+  number_at(p, NEEDLE_PIVOT, ZERO + 6, r + 2, "\u03a9", 11, OHM_INK, true);
 }
 
 // Mirror band under the resistance scale: the pupil reads with the needle
@@ -72,7 +75,11 @@ void mirror(QPainter& p) {
 }
 
 // The linear scale shared by the current range and the three voltage
-// ranges, with one row of numbers per range group.
+// ranges. Full scale is what the knob's label says: 100 mA, 10 V, 50 V or
+// 250 V. Each range has its own row of numbers ending in that figure, so
+// the pupil reads the milliamperes or volts straight off the row, with no
+// factor to remember: the current row, red like its knob label, nearest
+// the arc, the volt rows below it.
 void linear_scale(QPainter& p) {
   const double r = 148;
   arc(p, NEEDLE_PIVOT, r, FULL, ZERO, 1.0);
@@ -83,18 +90,19 @@ void linear_scale(QPainter& p) {
   }
   const struct Row {
     double radius;
-    int top;
+    int full_scale;
     QColor colour;
-  } rows[] = {{131, 10, ink::print}, {119, 50, ink::print}, {107, 250, ink::print}};
+  } rows[] = {
+      {133, 100, AMP_INK}, {122, 10, ink::print}, {111, 50, ink::print}, {100, 250, ink::print}};
   for (const Row& row : rows) {
     for (int i = 0; i <= 5; ++i) {
-      number_at(p, NEEDLE_PIVOT, deflected(i / 5.0), row.radius, QString::number(row.top * i / 5),
-                8.5, row.colour, true);
+      number_at(p, NEEDLE_PIVOT, deflected(i / 5.0), row.radius,
+                QString::number(row.full_scale * i / 5), 8.5, row.colour, true);
     }
   }
-  number_at(p, NEEDLE_PIVOT, ZERO + 7, 140, "V", 10, ink::blue, true);
-  number_at(p, NEEDLE_PIVOT, ZERO + 7, 126, "mA", 8, QColor(170, 40, 30), true);
-  number_at(p, NEEDLE_PIVOT, FULL - 6, 133, "DC", 8, ink::print, true);
+  number_at(p, NEEDLE_PIVOT, ZERO + 7, 134, "mA", 8, AMP_INK, true);
+  number_at(p, NEEDLE_PIVOT, ZERO + 7, 115, "V", 10, ink::blue, true);
+  text_at(p, {258, 122}, "DC", 8, ink::print, true);
 }
 
 // One range of the knob: a dot where the pointer rests and its name beyond.
@@ -139,15 +147,14 @@ void range_knob(QPainter& p) {
   p.setPen(QPen(QColor(150, 150, 146), 0.8));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(KNOB, 12, 12);
-  const QColor ohm(20, 110, 50), amp(170, 40, 30), volt(ink::blue);
-  range_label(p, 0, "\u03a9\u00d710", ohm);
-  range_label(p, 1, "\u03a9\u00d71", ohm);
-  range_label(p, 2, "100mA", amp);
-  range_label(p, 3, "10V", volt);
-  range_label(p, 4, "50V", volt);
-  range_label(p, 5, "250V", volt);
+  range_label(p, 0, "\u03a9\u00d710", OHM_INK);
+  range_label(p, 1, "\u03a9\u00d71", OHM_INK);
+  range_label(p, 2, "100mA", AMP_INK);
+  range_label(p, 3, "10V", ink::blue);
+  range_label(p, 4, "50V", ink::blue);
+  range_label(p, 5, "250V", ink::blue);
   range_label(p, 6, "OFF", ink::print);
-  range_label(p, 7, "\u03a9\u00d7100", ohm);
+  range_label(p, 7, "\u03a9\u00d7100", OHM_INK);
 }
 
 // A banana socket in the panel, with its colour ring.
@@ -223,7 +230,7 @@ Picture multimeter() {
                  p.drawEllipse(QPointF(250, 164), 11, 11);
                  p.setPen(QPen(QColor(230, 230, 230), 1.5, Qt::SolidLine, Qt::RoundCap));
                  p.drawLine(QPointF(250, 164), QPointF(250, 155));
-                 text_at(p, {250, 184}, "0\u03a9 ADJ", 7, QColor(20, 110, 50), true);
+                 text_at(p, {250, 184}, "0\u03a9 ADJ", 7, OHM_INK, true);
                  range_knob(p);
                  socket(p, {304.5, 245.5}, QColor(200, 35, 30));
                  socket(p, {304.5, 280.5}, QColor(40, 40, 40));
