@@ -315,6 +315,16 @@ std::span<const GroupInfo> KindGroups() {
   return GROUPS;
 }
 
+std::vector<const KindInfo*> KindsInGroup(KindGroup group) {
+  std::vector<const KindInfo*> kinds;
+  for (const KindInfo& k : KINDS) {
+    if (k.group == group) kinds.push_back(&k);
+  }
+  std::sort(kinds.begin(), kinds.end(),
+            [](const KindInfo* a, const KindInfo* b) { return a->place < b->place; });
+  return kinds;
+}
+
 bool IsSource(int32_t kind) {
   const KindInfo* k = FindKind(kind);
   return k && k->source;

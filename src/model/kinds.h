@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "model/bench.h"
 #include "model/picture_names.h"
@@ -230,6 +231,9 @@ const KindInfo* FindKind(int32_t kind);
 // The groups of the components box, top to bottom, which are also the
 // submenus of the "&Components" menu, left to right.
 std::span<const GroupInfo> KindGroups();
+
+// The kinds of one group in their order there.
+std::vector<const KindInfo*> KindsInGroup(KindGroup group);
 
 // True for the sources whose current a short circuit drives past the limit.
 bool IsSource(int32_t kind);

@@ -14,6 +14,12 @@ QImage Read(const std::string& path) {
 
 }  // namespace
 
+const QImage& BoxButtonPicture(const PictureSet& pictures, const BoxPicture& picture) {
+  if (picture.own != BoxPic::Count) return pictures.box(picture.own);
+  if (picture.bulb > 0) return pictures.bulb(picture.bulb);
+  return pictures.keyed(picture.apparatus);
+}
+
 QImage KeyedCopy(const QImage& image, QRgb key) {
   QImage out = image.convertToFormat(QImage::Format_ARGB32);
   key |= 0xff000000u;

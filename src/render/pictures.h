@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "model/kinds.h"
 #include "model/picture_names.h"
 
 namespace voltaro {
@@ -33,6 +34,10 @@ class PictureSet {
   std::array<QImage, BULB_PICTURES> bulbs_;
   std::array<QImage, BOX_PICTURES> box_;
 };
+
+// The picture on a kind's button in the components box, as the kind table
+// names it.
+const QImage& BoxButtonPicture(const PictureSet& pictures, const BoxPicture& picture);
 
 // A copy of `image` in which every pixel of colour `key` is transparent.
 QImage KeyedCopy(const QImage& image, QRgb key);
