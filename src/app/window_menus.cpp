@@ -47,42 +47,6 @@ QCursor ZoomCursor() {
   return QCursor(pixmap, 12, 12);
 }
 
-struct MenuKind {
-  const char* caption;
-  int32_t kind;
-};
-
-struct ComponentsSubmenu {
-  const char* title;
-  std::vector<MenuKind> items;
-};
-
-const std::vector<ComponentsSubmenu>& ComponentsMenu() {
-  static const std::vector<ComponentsSubmenu> menu = {
-      {"Power supply",
-       {{"1.5 V battery", 21},
-        {"Batter set", 23},
-        {"Storage battery", 22},
-        {"Storage battery set", 24},
-        {"9V battery", 25},
-        {"Self-defined voltage supply", 2}}},
-      {"Resistors",
-       {{"Fixed resistor", 1}, {"Slide resistor", 12}, {"Wire resistor", 13}, {"Rehostat", 14}}},
-      {"Instruments ",
-       {{"Pointer ammeter", 51},
-        {"Pointer voltmeter", 41},
-        {"Microdetector", 52},
-        {"Digital ammeter", 5},
-        {"Digital voltmeter", 4},
-        {"Digital ohmmeter", 53}}},
-      {"Switches",
-       {{"Single-pole single-throw switche", 7}, {"Single-pole double-throw switche", 71}}},
-      {"Outputs", {{"Bulb", 6}, {"Signal light", 61}, {"Electric ring", 62}}},
-      {"Others", {{"Fuse", 8}, {"Diode", 82}, {"Electromagnetic relay", 81}}},
-  };
-  return menu;
-}
-
 }  // namespace
 
 const char* const HOME_PAGE = "https://www.zentrik-voltaro.example/";
@@ -148,11 +112,14 @@ void TForm1::build_menus() {
   add(black_box_menu_, "Open Black Box", [this] { interaction_->OpenBlackBox(); });
 
   QMenu* components = menuBar()->addMenu("&Components");
-  for (const ComponentsSubmenu& sub : ComponentsMenu()) {
-    QMenu* m = components->addMenu(sub.title);
-    for (const MenuKind& item : sub.items) {
-      const int32_t kind = item.kind;
-      add(m, item.caption, [this, kind] { interaction_->set_pending_kind(kind); });
+  for (const GroupInfo& g : KindGroups()) {
+    if (g.menu_title.empty()) continue;
+    QMenu* m = components->addMenu(QString::fromUtf8(g.menu_title.data(), g.menu_title.size()));
+    for (const KindInfo* k : KindsInGroup(g.group)) {
+      if (!k->in_menu) continue;
+      const int32_t kind = k->kind;
+      add(m, QString::fromUtf8(k->caption.data(), k->caption.size()),
+          [this, kind] { interaction_->set_pending_kind(kind); });
     }
   }
   QMenu* view = menuBar()->addMenu("&View");

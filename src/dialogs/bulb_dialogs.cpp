@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "model/parameters.h"
 #include "render/pictures.h"
 
 namespace voltaro {
@@ -104,7 +105,7 @@ Form10::Form10(QWidget* parent, const PictureSet& pictures, ElementRecord& bulb)
     : BenchDialog(parent, QStringLiteral("Bulb seting")),
       pictures_(pictures),
       record_(bulb),
-      effect_(EffectIndex(bulb.param2)) {
+      effect_(EffectIndex(EffectAtRatedPower(bulb))) {
   set_picture(pictures.bulb(1));
   Edit1 = add_edit(QStringLiteral("rated  voltage:"), QStringLiteral("V"));
   Edit2 = add_edit(QStringLiteral("rated capacity:"), QStringLiteral("W"));
@@ -116,7 +117,7 @@ Form10::Form10(QWidget* parent, const PictureSet& pictures, ElementRecord& bulb)
   CheckBox1 = add_show_params(record_.show_params);
 
   Edit1->setText(QString::fromStdString(RatedVoltageText(record_)));
-  Edit2->setText(ValueString(record_.param1));
+  Edit2->setText(ValueString(RatedPower(record_)));
   Edit3->setText(ValueString(record_.max_current));
   set_effect(effect_);
 

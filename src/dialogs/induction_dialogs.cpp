@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 
 #include "model/kinds.h"
+#include "model/parameters.h"
 #include "render/pictures.h"
 
 namespace voltaro {
@@ -154,11 +155,11 @@ GeneratorDialog::GeneratorDialog(QWidget* parent, const PictureSet& pictures,
   // Each control writes its own field only: the angle of a coil that keeps
   // turning must not be reset by a change of its speed.
   connect(TrackBar1->slider(), &QSlider::valueChanged, this,
-          [this] { record_.param2 = GeneratorValuesOf(controls()).induction; });
+          [this] { MagneticInduction(record_) = GeneratorValuesOf(controls()).induction; });
   connect(TrackBar2->slider(), &QSlider::valueChanged, this,
-          [this] { record_.param3 = GeneratorValuesOf(controls()).speed; });
+          [this] { TurningSpeed(record_) = GeneratorValuesOf(controls()).speed; });
   connect(TrackBar3->slider(), &QSlider::valueChanged, this,
-          [this] { record_.param1 = GeneratorValuesOf(controls()).angle; });
+          [this] { CoilAngle(record_) = GeneratorValuesOf(controls()).angle; });
   connect(CheckBox1, &QCheckBox::toggled, this,
           [this] { record_.show_params = GeneratorValuesOf(controls()).show_params; });
 }

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 
 #include "model/kinds.h"
+#include "model/parameters.h"
 
 namespace voltaro {
 namespace {
@@ -96,7 +97,7 @@ Form13::Form13(QWidget* parent, const PictureSet& pictures, ElementRecord& galva
   for (const char* rate : RATE_CAPTIONS) ComboBox1->addItem(QString::fromUtf8(rate));
 
   Edit1->setText(ValueString(record_.resistance));
-  ComboBox1->setCurrentIndex(RateIndexOf(record_.param1));
+  ComboBox1->setCurrentIndex(RateIndexOf(NeedleRate(record_)));
   ok_button()->setFocus();
 }
 

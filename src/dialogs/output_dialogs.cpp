@@ -1,6 +1,7 @@
 #include "dialogs/output_dialogs.h"
 
 #include "model/kinds.h"
+#include "model/parameters.h"
 
 namespace voltaro {
 namespace {
@@ -29,7 +30,7 @@ Form15::Form15(QWidget* parent, const PictureSet& pictures, ElementRecord& bell)
   Edit2 = add_edit(QStringLiteral("Rated  current:"), QStringLiteral("A"));
   CheckBox1 = add_show_params(record_.show_params);
   Edit1->setText(ValueString(record_.resistance));
-  Edit2->setText(ValueString(record_.param1));
+  Edit2->setText(ValueString(RatedCurrent(record_)));
 }
 
 void Form15::ok() {
@@ -44,12 +45,12 @@ Form21::Form21(QWidget* parent, const PictureSet& pictures, ElementRecord& light
   set_picture(ComponentPicture(pictures, KIND_SIGNAL_LIGHT));
   Edit1 = add_edit(QStringLiteral("Resistance:"), OHM);
   Edit2 = add_edit(QStringLiteral("Rated  current:"), QStringLiteral("A"));
-  Pie1 = new ColorSwatch(ColorOfBenchValue(static_cast<int32_t>(record_.param2)),
+  Pie1 = new ColorSwatch(ColorOfBenchValue(static_cast<int32_t>(LightColor(record_))),
                          ColorSwatch::Shape::Round);
   add_row(QStringLiteral("Color:"), Pie1);
   CheckBox1 = add_show_params(record_.show_params);
   Edit1->setText(ValueString(record_.resistance));
-  Edit2->setText(ValueString(record_.param1));
+  Edit2->setText(ValueString(RatedCurrent(record_)));
   connect(Pie1, &ColorSwatch::clicked, this, [this] {
     if (const auto c = pick_color(this, Pie1->color())) Pie1->set_color(*c);
   });

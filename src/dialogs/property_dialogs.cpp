@@ -32,103 +32,111 @@ RangeButtons& LastRanges() {
   return last;
 }
 
+// The record that the dialog of `kind` would edit is there: a record in
+// use in the kind's table, of that very kind. A note's dialog also takes a
+// free slot, for a new note.
+bool RecordThere(const Bench& bench, const KindInfo& kind, int index) {
+  if (index < 0) return false;
+  switch (kind.family) {
+    case Family::TwoTerminal:
+      return index < TWO_TERMINAL_SLOTS && bench.elements[index].in_use() &&
+             bench.elements[index].kind == kind.kind;
+    case Family::Rheostat:
+      return index < RHEOSTAT_SLOTS && bench.rheostats[index].in_use;
+    case Family::Voltmeter:
+      return index < METER_SLOTS && bench.voltmeters[index].in_use;
+    case Family::Ammeter:
+      return index < METER_SLOTS && bench.ammeters[index].in_use;
+    case Family::Spdt:
+      return index < SPDT_SLOTS && bench.spdts[index].in_use;
+    case Family::Relay:
+      return index < RELAY_SLOTS && bench.relays[index].in_use;
+    case Family::Note:
+      return index < NOTE_SLOTS;
+    case Family::BlackBox:
+      break;
+  }
+  return false;
+}
+
+// How each dialog the kind table names is made for the record at `index`,
+// which RecordThere has found.
+struct DialogRow {
+  Dialog id;
+  std::unique_ptr<QDialog> (*make)(QWidget* owner, Bench& bench, const PictureSet& pictures,
+                                   int index);
+};
+
+template <class Form>
+std::unique_ptr<QDialog> OnElement(QWidget* o, Bench& b, const PictureSet& p, int i) {
+  return std::make_unique<Form>(o, p, b.elements[i]);
+}
+
+// clang-format off
+constexpr DialogRow DIALOG_ROWS[] = {
+    {Dialog::None, nullptr},
+    {Dialog::Form2, OnElement<Form2>},
+    {Dialog::Form3, OnElement<Form3>},
+    {Dialog::Form6, [](QWidget* o, Bench& b, const PictureSet&, int i) -> std::unique_ptr<QDialog> {
+       return std::make_unique<Form6>(o, b.notes[i]);
+     }},
+    {Dialog::Form7, [](QWidget* o, Bench& b, const PictureSet& p, int i) -> std::unique_ptr<QDialog> {
+       return std::make_unique<Form7>(o, p, b, i);
+     }},
+    {Dialog::Form9, OnElement<Form9>},
+    {Dialog::Form10, OnElement<Form10>},
+    {Dialog::Form11, OnElement<Form11>},
+    // The resistance box's face is read from the obj folder beside the
+    // program.
+    {Dialog::Form12, [](QWidget* o, Bench& b, const PictureSet& p, int i) -> std::unique_ptr<QDialog> {
+       const QString obj_dir = QCoreApplication::applicationDirPath() + QStringLiteral("/obj");
+       return std::make_unique<Form12>(o, p, obj_dir, b, i);
+     }},
+    {Dialog::Form13, OnElement<Form13>},
+    {Dialog::Form14, OnElement<Form14>},
+    {Dialog::Form15, OnElement<Form15>},
+    {Dialog::Form16, OnElement<Form16>},
+    {Dialog::Form17, OnElement<Form17>},
+    {Dialog::Form18, OnElement<Form18>},
+    {Dialog::Form19, OnElement<Form19>},
+    {Dialog::Form21, OnElement<Form21>},
+    {Dialog::Form22, [](QWidget* o, Bench& b, const PictureSet& p, int i) -> std::unique_ptr<QDialog> {
+       return std::make_unique<Form22>(o, p, b.relays[i]);
+     }},
+    {Dialog::Form24, [](QWidget* o, Bench& b, const PictureSet& p, int i) -> std::unique_ptr<QDialog> {
+       return std::make_unique<Form24>(o, p, b.voltmeters[i], LastRanges().voltmeter_low);
+     }},
+    {Dialog::Form25, [](QWidget* o, Bench& b, const PictureSet& p, int i) -> std::unique_ptr<QDialog> {
+       return std::make_unique<Form25>(o, p, b.ammeters[i], LastRanges().ammeter_low);
+     }},
+    {Dialog::Form26, OnElement<Form26>},
+    {Dialog::Form27, OnElement<Form27>},
+    {Dialog::Form28, OnElement<Form28>},
+    {Dialog::Form29, OnElement<Form29>},
+};
+// clang-format on
+
+constexpr bool RowsInOrder() {
+  if (std::size(DIALOG_ROWS) != static_cast<size_t>(DIALOGS)) return false;
+  for (int i = 0; i < DIALOGS; ++i) {
+    if (DIALOG_ROWS[i].id != static_cast<Dialog>(i) || (i > 0) != (DIALOG_ROWS[i].make != nullptr))
+      return false;
+  }
+  return true;
+}
+static_assert(RowsInOrder(), "every dialog the kind table names needs its row, in order");
+
 }  // namespace
 
 DialogOutcome EditProperties(QWidget* owner, Bench& bench, const PictureSet& pictures, int32_t kind,
                              int index) {
-  if (kind == KIND_NOTE) return EditNote(owner, bench, index);
-  if (index < 0) return DialogOutcome::Cancelled;
-  const QString obj_dir = QCoreApplication::applicationDirPath() + QStringLiteral("/obj");
-  QWidget* o = owner;
-  const PictureSet& p = pictures;
-
-  if (kind == KIND_SLIDE_RHEOSTAT) {
-    if (index >= RHEOSTAT_SLOTS || !bench.rheostats[index].in_use) return DialogOutcome::Cancelled;
-    Form7 d(o, p, bench, index);
-    return Run(d);
-  }
-  if (kind == KIND_POINTER_VOLTMETER || kind == KIND_POINTER_AMMETER) {
-    const bool volt = kind == KIND_POINTER_VOLTMETER;
-    auto& meters = volt ? bench.voltmeters : bench.ammeters;
-    if (index >= METER_SLOTS || !meters[index].in_use) return DialogOutcome::Cancelled;
-    if (volt) {
-      Form24 d(o, p, meters[index], LastRanges().voltmeter_low);
-      return Run(d);
-    }
-    Form25 d(o, p, meters[index], LastRanges().ammeter_low);
-    return Run(d);
-  }
-  if (kind == KIND_RELAY) {
-    if (index >= RELAY_SLOTS || !bench.relays[index].in_use) return DialogOutcome::Cancelled;
-    Form22 d(o, p, bench.relays[index]);
-    return Run(d);
-  }
-
-  if (index >= TWO_TERMINAL_SLOTS || !bench.elements[index].in_use() ||
-      bench.elements[index].kind != kind) {
+  const KindInfo* info = FindKind(kind);
+  if (!info || info->dialog == Dialog::None || !RecordThere(bench, *info, index)) {
     return DialogOutcome::Cancelled;
   }
-  ElementRecord& e = bench.elements[index];
-  std::unique_ptr<QDialog> d;
-  switch (kind) {
-    case KIND_FIXED_RESISTOR:
-      d = std::make_unique<Form2>(o, p, e);
-      break;
-    case KIND_VOLTAGE_SUPPLY:
-      d = std::make_unique<Form3>(o, p, e);
-      break;
-    case KIND_RESISTANCE_WIRE:
-      d = std::make_unique<Form11>(o, p, e);
-      break;
-    case KIND_RESISTANCE_BOX:
-      d = std::make_unique<Form12>(o, p, obj_dir, bench, index);
-      break;
-    case KIND_DRY_CELL:
-      d = std::make_unique<Form9>(o, p, e);
-      break;
-    case KIND_STORAGE_BATTERY:
-      d = std::make_unique<Form14>(o, p, e);
-      break;
-    case KIND_BATTERY_SET:
-      d = std::make_unique<Form18>(o, p, e);
-      break;
-    case KIND_STORAGE_BATTERY_SET:
-      d = std::make_unique<Form19>(o, p, e);
-      break;
-    case KIND_9V_BATTERY:
-      d = std::make_unique<Form16>(o, p, e);
-      break;
-    case KIND_BULB:
-      d = std::make_unique<Form10>(o, p, e);
-      break;
-    case KIND_FUSE:
-      d = std::make_unique<Form17>(o, p, e);
-      break;
-    case KIND_GALVANOMETER:
-      d = std::make_unique<Form13>(o, p, e);
-      break;
-    case KIND_SIGNAL_LIGHT:
-      d = std::make_unique<Form21>(o, p, e);
-      break;
-    case KIND_BELL:
-      d = std::make_unique<Form15>(o, p, e);
-      break;
-    case KIND_COIL_AND_MAGNET:
-      d = std::make_unique<Form26>(o, p, e);
-      break;
-    case KIND_CUTTING_ROD:
-      d = std::make_unique<Form27>(o, p, e);
-      break;
-    case KIND_AC_GENERATOR:
-      d = std::make_unique<Form28>(o, p, e);
-      break;
-    case KIND_DC_GENERATOR:
-      d = std::make_unique<Form29>(o, p, e);
-      break;
-    default:
-      return DialogOutcome::Cancelled;  // no settings to make
-  }
-  return Run(*d);
+  const std::unique_ptr<QDialog> dialog =
+      DIALOG_ROWS[static_cast<int>(info->dialog)].make(owner, bench, pictures, index);
+  return Run(*dialog);
 }
 
 void ChooseBulb(QWidget* owner, Bench& bench, const PictureSet& pictures, int slot) {

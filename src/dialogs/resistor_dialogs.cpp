@@ -5,6 +5,7 @@
 
 #include "model/analysis.h"
 #include "model/kinds.h"
+#include "model/parameters.h"
 #include "model/tables.h"
 
 namespace voltaro {
@@ -118,9 +119,9 @@ Form11::Form11(QWidget* parent, const PictureSet& pictures, ElementRecord& wire)
   BitBtn1 = add_side_button(QStringLiteral("Compute"));
   connect(BitBtn1, &QPushButton::clicked, this, [this] { compute(false); });
 
-  Edit1->setText(ValueString(record_.param1));
-  Edit2->setText(ValueString(record_.param2));
-  Edit3->setText(ValueString(record_.param3));
+  Edit1->setText(ValueString(Resistivity(record_)));
+  Edit2->setText(ValueString(WireLength(record_)));
+  Edit3->setText(ValueString(WireSection(record_)));
   // Opening shows the answer without complaining about a wire that a file
   // left without sizes.
   compute(true);

@@ -1,6 +1,7 @@
 #include "dialogs/source_dialogs.h"
 
 #include "model/kinds.h"
+#include "model/parameters.h"
 
 namespace voltaro {
 namespace {
@@ -97,8 +98,8 @@ BatterySetDialog::BatterySetDialog(QWidget* parent, const PictureSet& pictures, 
   Edit1 = add_edit(QStringLiteral("Single Internal resistance:"), OHM);
   Edit2 = add_edit(count_label);
   CheckBox1 = add_show_params(record_.show_params);
-  Edit1->setText(ValueString(record_.param2));
-  Edit2->setText(ValueString(record_.param1));
+  Edit1->setText(ValueString(CellResistance(record_)));
+  Edit2->setText(ValueString(CellCount(record_)));
 }
 
 void BatterySetDialog::ok() {

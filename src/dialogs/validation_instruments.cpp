@@ -5,6 +5,7 @@
 
 #include "dialogs/validation.h"
 #include "model/format.h"
+#include "model/parameters.h"
 
 namespace voltaro {
 namespace {
@@ -41,9 +42,7 @@ constexpr double RATES[] = {0.01, 0.1, 1, 10, 100, 1000};
 // ---- Bulb ------------------------------------------------------------------------
 
 std::string RatedVoltageText(const ElementRecord& bulb) {
-  // P = V^2 / R, so the voltage at which the bulb gives its rated power is
-  // sqrt(P R).
-  return FormatGeneral(std::sqrt(std::fabs(bulb.resistance * bulb.param1)), 3);
+  return FormatGeneral(RatedVoltage(bulb), 3);
 }
 
 int EffectIndex(double param2) {

@@ -374,31 +374,10 @@ void BenchInteraction::Rotate() {
   const KindInfo* info = FindKind(selected_kind);
   if (info && info->family == Family::TwoTerminal && selected_index < TWO_TERMINAL_SLOTS) {
     ElementRecord& e = bench_.elements[selected_index];
-    switch (e.kind) {
-      case KIND_STORAGE_BATTERY:
-      case KIND_STORAGE_BATTERY_SET:
-        e.pose = e.pose == 1 ? 3 : 1;
-        renderer_.make_fact_two_obj_pic(selected_index);
-        break;
-      case KIND_FIXED_RESISTOR:
-      case KIND_VOLTAGE_SUPPLY:
-      case KIND_BULB:
-      case KIND_SPST_SWITCH:
-      case KIND_FUSE:
-      case KIND_RESISTANCE_WIRE:
-      case KIND_RESISTANCE_BOX:
-      case KIND_DRY_CELL:
-      case KIND_BATTERY_SET:
-      case KIND_9V_BATTERY:
-      case KIND_SIGNAL_LIGHT:
-      case KIND_BELL:
-      case KIND_DIODE:
-      case KIND_STRAIGHT_LEAD:
-        e.pose = e.pose >= 7 ? 1 : e.pose + 2;
-        renderer_.make_fact_two_obj_pic(selected_index);
-        break;
-      default:
-        break;
+    const RotateRule rule = RotateRuleOf(e.kind);
+    if (rule != RotateRule::Fixed) {
+      e.pose = RotatedPose(rule, e.pose);
+      renderer_.make_fact_two_obj_pic(selected_index);
     }
   }
   redraw();

@@ -26,20 +26,8 @@ void FreeWiresOf(Bench& bench, std::initializer_list<int32_t> terminals) {
 }
 
 bool HasPropertyDialog(int32_t kind) {
-  switch (kind) {
-    case KIND_DIGITAL_VOLTMETER:
-    case KIND_DIGITAL_AMMETER:
-    case KIND_SPST_SWITCH:
-    case KIND_DIGITAL_OHMMETER:
-    case KIND_MULTIMETER:
-    case KIND_SPDT_SWITCH:
-    case KIND_DIODE:
-    case KIND_STRAIGHT_LEAD:
-    case KIND_DC_MOTOR:
-      return false;
-    default:
-      return kind == KIND_NOTE || (FindKind(kind) && kind != KIND_BLACK_BOX && kind > 0);
-  }
+  const KindInfo* info = FindKind(kind);
+  return info && info->dialog != Dialog::None;
 }
 
 }  // namespace

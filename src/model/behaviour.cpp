@@ -5,6 +5,7 @@
 #include "model/analysis.h"
 #include "model/kinds.h"
 #include "model/motion.h"
+#include "model/parameters.h"
 #include "model/ports.h"
 #include "model/tables.h"
 
@@ -99,7 +100,7 @@ void ApplyStateRules(Bench& bench, MotionStamps* motion, int64_t now_ms) {
 int BulbPicture(const ElementRecord& bulb) {
   if (bulb.is_open == 1) return 0;
   const double power = std::fabs((bulb.potential_b - bulb.potential_a) * bulb.current);
-  const double level = bulb.param2 * power / bulb.param1;
+  const double level = EffectAtRatedPower(bulb) * power / RatedPower(bulb);
   // A bulb at rated power shows the picture chosen for it and dims in
   // proportion below it.
   if (!(level >= 2)) return 1;
@@ -108,11 +109,11 @@ int BulbPicture(const ElementRecord& bulb) {
 }
 
 bool SignalLightLit(const ElementRecord& light) {
-  return std::fabs(light.current) >= light.param1;
+  return std::fabs(light.current) >= RatedCurrent(light);
 }
 
 bool BellRinging(const ElementRecord& bell) {
-  return bell.param1 != 0 && std::fabs(bell.current) >= bell.param1;
+  return RatedCurrent(bell) != 0 && std::fabs(bell.current) >= RatedCurrent(bell);
 }
 
 int FirstRingingBell(const Bench& bench) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/kinds.h"
+#include "model/parameters.h"
 
 namespace voltaro {
 namespace {
@@ -25,13 +26,13 @@ double RodStep(double speed) {
 
 void StepRod(ElementRecord& rod, int64_t& stamp, int64_t now_ms) {
   if (Due(stamp, now_ms)) {
-    rod.param1 += RodStep(rod.param3);
+    RodPosition(rod) += RodStep(RodSpeed(rod));
     stamp = now_ms;
   }
-  if (rod.param1 > ROD_LAST) {
-    rod.param1 = ROD_FIRST;
-  } else if (rod.param1 < ROD_FIRST) {
-    rod.param1 = ROD_LAST;
+  if (RodPosition(rod) > ROD_LAST) {
+    RodPosition(rod) = ROD_FIRST;
+  } else if (RodPosition(rod) < ROD_FIRST) {
+    RodPosition(rod) = ROD_LAST;
   }
 }
 
@@ -39,12 +40,12 @@ void StepMachine(ElementRecord& m, int64_t& stamp, int64_t now_ms) {
   double per_step = 0.04;
   if (m.kind == KIND_DC_MOTOR) {
     // The motor has no back emf: it turns as fast as its current drives it.
-    m.param3 = std::clamp(m.current, -10.0, 10.0);
+    TurningSpeed(m) = std::clamp(m.current, -10.0, 10.0);
     per_step = 0.05;
   }
   if (!Due(stamp, now_ms)) return;
-  m.param1 += m.param3 * per_step;
-  if (m.param1 >= TWO_PI) m.param1 = 0;
+  CoilAngle(m) += TurningSpeed(m) * per_step;
+  if (CoilAngle(m) >= TWO_PI) CoilAngle(m) = 0;
   stamp = now_ms;
 }
 

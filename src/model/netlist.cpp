@@ -5,6 +5,7 @@
 
 #include "model/analysis_scratch.h"
 #include "model/kinds.h"
+#include "model/parameters.h"
 #include "model/readings.h"
 #include "model/tables.h"
 
@@ -74,14 +75,15 @@ void SetMultimeterRange(ElementRecord& e) {
 void SetInducedEmf(ElementRecord& e) {
   switch (e.kind) {
     case KIND_CUTTING_ROD:
-      e.emf = -(e.param2 * e.param3 * e.param4);
+      e.emf = -(MagneticInduction(e) * RodSpeed(e) * RodLength(e));
       break;
     case KIND_AC_GENERATOR:
-      e.emf = std::sin(e.param1 - HALF_PI) * e.param2 * e.param3 * 0.1;
+      e.emf = std::sin(CoilAngle(e) - HALF_PI) * MagneticInduction(e) * TurningSpeed(e) * 0.1;
       break;
     case KIND_DC_GENERATOR:
       // The commutator keeps the polarity: the emf never changes sign.
-      e.emf = -std::fabs(std::sin(e.param1 - HALF_PI)) * e.param2 * e.param3 * 0.1;
+      e.emf = -std::fabs(std::sin(CoilAngle(e) - HALF_PI)) * MagneticInduction(e) *
+              TurningSpeed(e) * 0.1;
       break;
     default:
       break;

@@ -31,11 +31,12 @@ PlaceResult PlaceElement(Bench& bench, const KindInfo& info, int32_t x, int32_t 
   e.kind = info.kind;
   e.x = x;
   e.y = y;
-  SpreadHalfSize(e.half_size, info.half_size, info.half_size_turned, info.spread);
-  e.term_a_offset[0] = info.a_object;
-  e.term_b_offset[0] = info.b_object;
-  e.term_a_offset[1] = info.a_circuit;
-  e.term_b_offset[1] = info.b_circuit;
+  const Geometry& g = info.geometry;
+  SpreadHalfSize(e.half_size, g.half_size, g.half_size_turned, g.spread);
+  e.term_a_offset[0] = g.a_object;
+  e.term_b_offset[0] = g.b_object;
+  e.term_a_offset[1] = g.a_circuit;
+  e.term_b_offset[1] = g.b_circuit;
   e.name = std::string(info.designation);
   TakeFreshIds(bench, e);
   e.is_open = info.is_open;

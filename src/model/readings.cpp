@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/format.h"
+#include "model/parameters.h"
 
 namespace voltaro {
 namespace {
@@ -57,7 +58,7 @@ double PointerNeedleAngle(double v) {
 }
 
 double GalvanometerReading(const ElementRecord& m) {
-  return -(m.current * m.param1);
+  return -(m.current * NeedleRate(m));
 }
 
 double GalvanometerNeedleAngle(double i) {
@@ -65,7 +66,7 @@ double GalvanometerNeedleAngle(double i) {
 }
 
 int MultimeterPosition(const ElementRecord& m) {
-  const double r = m.param1 + 0.5;
+  const double r = RangeSwitch(m) + 0.5;
   // Positions outside the dial (a damaged file) read as no known range.
   if (!(r >= -1e9 && r <= 1e9)) return -1;
   return static_cast<int>(r);

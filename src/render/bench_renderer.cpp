@@ -1,7 +1,6 @@
 #include "render/bench_renderer.h"
 
 #include "model/behaviour.h"
-#include "model/kinds.h"
 
 namespace voltaro {
 
@@ -45,60 +44,14 @@ void BenchRenderer::paint() {
   p.drawRect(0, 0, WIDTH, HEIGHT);
   p.setBrush(Qt::NoBrush);
 
-  const auto each_element = [&](auto&& draw) {
-    for (int i = 0; i < TWO_TERMINAL_SLOTS && bench_.elements[i].in_use(); ++i) draw(i);
-  };
-  each_element([&](int i) {
-    if (bench_.elements[i].kind == KIND_CUTTING_ROD) Draw_qiege_and_jinshugan(c, i);
-  });
-  each_element([&](int i) {
-    if (bench_.elements[i].kind == KIND_COIL_AND_MAGNET) Draw_xianquan_and_citie(c, i);
-  });
-  // Draw_two_obj: every other two-terminal kind, by its own routine.
-  each_element([&](int i) {
-    switch (bench_.elements[i].kind) {
-      case KIND_FIXED_RESISTOR:
-      case KIND_VOLTAGE_SUPPLY:
-      case KIND_RESISTANCE_WIRE:
-      case KIND_RESISTANCE_BOX:
-      case KIND_DRY_CELL:
-      case KIND_STORAGE_BATTERY:
-      case KIND_BATTERY_SET:
-      case KIND_STORAGE_BATTERY_SET:
-      case KIND_9V_BATTERY:
-      case KIND_DIODE:
-      case KIND_STRAIGHT_LEAD:
-        DrawPlainElement(c, i);
-        break;
-      case KIND_DIGITAL_VOLTMETER:
-      case KIND_DIGITAL_AMMETER:
-      case KIND_GALVANOMETER:
-      case KIND_DIGITAL_OHMMETER:
-      case KIND_MULTIMETER:
-        DrawInstrumentElement(c, i);
-        break;
-      case KIND_BULB:
-      case KIND_SPST_SWITCH:
-      case KIND_FUSE:
-      case KIND_SIGNAL_LIGHT:
-      case KIND_BELL:
-        DrawSwitchingElement(c, i);
-        break;
-      default:
-        break;
-    }
-  });
-  Draw_ddszkg(c);
-  Draw_dcjdq(c);
-  Draw_hdbzq(c);
-  DrawPointerMeters(c);
-  each_element([&](int i) {
-    const int32_t k = bench_.elements[i].kind;
-    if (k == KIND_AC_GENERATOR || k == KIND_DC_MOTOR || k == KIND_DC_GENERATOR) DrawMachine(c, i);
-  });
-  Draw_zhu_shi_s(c);
+  // Draw_two_obj is the TwoObj pass; wires go between the notes and the
+  // black boxes, which hide whatever lies under them.
+  for (DrawPass pass : {DrawPass::Rods, DrawPass::Coils, DrawPass::TwoObj, DrawPass::Tables,
+                        DrawPass::Machines, DrawPass::Notes}) {
+    PaintPass(c, pass);
+  }
   DrawWires(c);
-  Draw_heihezi(c);
+  PaintPass(c, DrawPass::BlackBoxes);
   p.end();
   texts_.sweep();
   painting_ = false;

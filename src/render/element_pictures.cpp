@@ -2,55 +2,14 @@
 // the object view, the schematic symbol in the circuit view, turned to the
 // component's pose.
 
-#include <optional>
-
 #include "model/kinds.h"
 #include "render/bench_renderer.h"
 
 namespace voltaro {
 namespace {
 
-std::optional<Pic> ApparatusPicture(int32_t kind) {
-  switch (kind) {
-    case KIND_FIXED_RESISTOR:
-      return Pic::Resistor;
-    case KIND_VOLTAGE_SUPPLY:
-      return Pic::VoltageSupply;
-    case KIND_DIGITAL_VOLTMETER:
-      return Pic::DigitalVoltmeter;
-    case KIND_DIGITAL_AMMETER:
-      return Pic::DigitalAmmeter;
-    case KIND_RESISTANCE_WIRE:
-      return Pic::ResistanceWire;
-    case KIND_RESISTANCE_BOX:
-      return Pic::ResistanceBox;
-    case KIND_DRY_CELL:
-      return Pic::DryCell;
-    case KIND_STORAGE_BATTERY:
-      return Pic::StorageBattery;
-    case KIND_BATTERY_SET:
-      return Pic::BatterySet;
-    case KIND_STORAGE_BATTERY_SET:
-      return Pic::StorageBatterySet;
-    case KIND_9V_BATTERY:
-      return Pic::NineVoltBattery;
-    case KIND_DIGITAL_OHMMETER:
-      return Pic::DigitalOhmmeter;
-    case KIND_SIGNAL_LIGHT:
-      return Pic::SignalLight;
-    case KIND_BELL:
-      return Pic::Bell;
-    case KIND_DIODE:
-      return Pic::Diode;
-    case KIND_STRAIGHT_LEAD:
-      return Pic::StraightLead;
-    default:
-      return std::nullopt;
-  }
-}
-
 // A cell: the long plate is the positive pole, on the side of terminal B.
-void CellSymbol(QPainter& p, int cx, int cy, int lead) {
+void CellShape(QPainter& p, int cx, int cy, int lead) {
   Line(p, cx + 3, cy - 10, cx + 3, cy + 10);
   Pen(p, Qt::black, 4);
   Line(p, cx - 3, cy - 5, cx - 3, cy + 5);
@@ -59,7 +18,7 @@ void CellSymbol(QPainter& p, int cx, int cy, int lead) {
   Line(p, cx - 3, cy, cx - lead, cy);
 }
 
-void BatterySetSymbol(QPainter& p, int cx, int cy, int lead) {
+void BatterySetShape(QPainter& p, int cx, int cy, int lead) {
   Line(p, cx + 23, cy - 10, cx + 23, cy + 10);
   Line(p, cx - 17, cy - 10, cx - 17, cy + 10);
   Pen(p, Qt::black, 4);
@@ -74,7 +33,7 @@ void BatterySetSymbol(QPainter& p, int cx, int cy, int lead) {
   Line(p, cx - 23, cy, cx - lead, cy);
 }
 
-void LampSymbol(QPainter& p, int cx, int cy, int lead) {
+void LampShape(QPainter& p, int cx, int cy, int lead) {
   Ellipse(p, cx - 12, cy - 12, cx + 12, cy + 12);
   Line(p, cx - 8, cy - 8, cx + 8, cy + 8);
   Line(p, cx - 8, cy + 8, cx + 8, cy - 8);
@@ -82,100 +41,12 @@ void LampSymbol(QPainter& p, int cx, int cy, int lead) {
   Line(p, cx + 12, cy, cx + lead, cy);
 }
 
-// Draws the symbol of a kind around (cx, cy); returns false when the kind
-// has none.
-bool Symbol(QPainter& p, int32_t kind, int cx, int cy) {
-  switch (kind) {
-    case KIND_FIXED_RESISTOR:
-      Frame(p, cx - 23, cy - 8, cx + 23, cy + 8);
-      Line(p, cx - 23, cy, cx - 40, cy);
-      Line(p, cx + 23, cy, cx + 40, cy);
-      return true;
-    case KIND_VOLTAGE_SUPPLY:
-      CellSymbol(p, cx, cy, 30);
-      return true;
-    case KIND_DRY_CELL:
-      CellSymbol(p, cx, cy, 45);
-      return true;
-    case KIND_9V_BATTERY:
-      CellSymbol(p, cx, cy, 18);
-      return true;
-    case KIND_STORAGE_BATTERY:
-      Line(p, cx + 3, cy - 13, cx + 3, cy + 7);
-      Pen(p, Qt::black, 4);
-      Line(p, cx - 3, cy - 8, cx - 3, cy + 2);
-      Pen(p, Qt::black, 2);
-      Line(p, cx + 3, cy - 3, cx + 20, cy - 3);
-      Line(p, cx - 3, cy - 3, cx - 20, cy - 3);
-      return true;
-    case KIND_BATTERY_SET:
-      BatterySetSymbol(p, cx, cy, 50);
-      return true;
-    case KIND_STORAGE_BATTERY_SET:
-      BatterySetSymbol(p, cx, cy, 40);
-      return true;
-    case KIND_RESISTANCE_WIRE: {
-      const QPoint zigzag[] = {{cx - 23, cy},     {cx - 16, cy - 8}, {cx - 9, cy + 8},
-                               {cx - 2, cy - 8},  {cx + 5, cy + 8},  {cx + 12, cy - 8},
-                               {cx + 16, cy + 8}, {cx + 22, cy}};
-      p.drawPolyline(zigzag, 8);
-      Line(p, cx - 23, cy, cx - 39, cy);
-      Line(p, cx + 23, cy, cx + 39, cy);
-      return true;
-    }
-    case KIND_RESISTANCE_BOX:
-      Frame(p, cx - 8, cy - 22, cx + 8, cy + 22);
-      Line(p, cx, cy - 22, cx, cy - 35);
-      Line(p, cx, cy + 22, cx, cy + 35);
-      return true;
-    case KIND_BULB:
-      LampSymbol(p, cx, cy, 28);
-      return true;
-    case KIND_SIGNAL_LIGHT:
-      LampSymbol(p, cx, cy, 30);
-      return true;
-    case KIND_BELL:
-      Line(p, cx - 10, cy, cx - 10, cy - 7);
-      Line(p, cx + 10, cy, cx + 10, cy - 7);
-      Line(p, cx - 15, cy - 7, cx + 15, cy - 7);
-      // The dome: the upper half of the ellipse, from right to left.
-      p.drawArc(QRect(cx - 15, cy - 17, 30, 20), 0, 180 * 16);
-      Line(p, cx - 10, cy, cx - 25, cy);
-      Line(p, cx + 10, cy, cx + 25, cy);
-      return true;
-    case KIND_DIODE: {
-      Line(p, cx - 2, cy - 7, cx - 2, cy + 7);
-      Line(p, cx, cy - 6, cx, cy + 6);
-      for (int k = 0; k < 5; ++k) Line(p, cx + 2 + 2 * k, cy - 5 + k, cx + 2 + 2 * k, cy + 5 - k);
-      Line(p, cx + 11, cy - 7, cx + 11, cy + 7);
-      Line(p, cx - 3, cy, cx - 32, cy);
-      Line(p, cx + 12, cy, cx + 32, cy);
-      return true;
-    }
-    default:
-      return false;
-  }
-}
-
-// The short strokes across the leads where the wires attach.
+// The short strokes across the leads where the wires attach, at the
+// terminals' own offsets.
 void TerminalTicks(QPainter& p, const ElementRecord& e, int cx, int cy) {
-  switch (e.kind) {
-    case KIND_RESISTANCE_BOX:
-      Line(p, cx - 2, cy - 30, cx + 2, cy - 30);
-      Line(p, cx - 2, cy + 30, cx + 2, cy + 30);
-      return;
-    case KIND_BULB:
-      Line(p, cx - 25, cy - 2, cx - 25, cy + 2);
-      Line(p, cx + 25, cy - 2, cx + 25, cy + 2);
-      return;
-    case KIND_STORAGE_BATTERY:
-      Line(p, cx + e.term_a_offset[0].dx, cy - 5, cx + e.term_a_offset[0].dx, cy - 1);
-      Line(p, cx + e.term_b_offset[0].dx, cy - 5, cx + e.term_b_offset[0].dx, cy - 1);
-      return;
-    default:
-      Line(p, cx + e.term_a_offset[0].dx, cy - 2, cx + e.term_a_offset[0].dx, cy + 2);
-      Line(p, cx + e.term_b_offset[0].dx, cy - 2, cx + e.term_b_offset[0].dx, cy + 2);
-  }
+  Pen(p, Qt::black, 2);
+  Line(p, cx + e.term_a_offset[0].dx, cy - 2, cx + e.term_a_offset[0].dx, cy + 2);
+  Line(p, cx + e.term_b_offset[0].dx, cy - 2, cx + e.term_b_offset[0].dx, cy + 2);
 }
 
 QImage Transparent(QSize size) {
@@ -186,23 +57,118 @@ QImage Transparent(QSize size) {
 
 }  // namespace
 
-QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics) {
-  if (e.kind == KIND_MULTIMETER) return pics.keyed(Pic::Multimeter);
-  const std::optional<Pic> apparatus = ApparatusPicture(e.kind);
-  if (!circuit_view) return apparatus ? pics.keyed(*apparatus) : QImage();
-  if (e.kind == KIND_STRAIGHT_LEAD) return pics.keyed(Pic::StraightLead);
-  // The bulb's symbol is drawn round (30, 30), so its picture is 60 x 60.
-  const QSize size = apparatus ? pics.raw(*apparatus).size() : QSize(60, 60);
-  if (!apparatus && e.kind != KIND_BULB) return QImage();
-  QImage symbol = Transparent(size);
-  QPainter p(&symbol);
+void ResistorSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  Frame(p, cx - 23, cy - 8, cx + 23, cy + 8);
+  Line(p, cx - 23, cy, cx - 40, cy);
+  Line(p, cx + 23, cy, cx + 40, cy);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void VoltageSupplySymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  CellShape(p, cx, cy, 30);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void DryCellSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  CellShape(p, cx, cy, 45);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void NineVoltBatterySymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  CellShape(p, cx, cy, 18);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void StorageBatterySymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  Line(p, cx + 3, cy - 13, cx + 3, cy + 7);
+  Pen(p, Qt::black, 4);
+  Line(p, cx - 3, cy - 8, cx - 3, cy + 2);
   Pen(p, Qt::black, 2);
-  p.setBrush(Qt::NoBrush);
-  const int cx = e.half_size[1].dx;
-  const int cy = e.half_size[1].dy;
-  if (Symbol(p, e.kind, cx, cy)) {
+  Line(p, cx + 3, cy - 3, cx + 20, cy - 3);
+  Line(p, cx - 3, cy - 3, cx - 20, cy - 3);
+  // The ticks cross the leads, which stand a little above the centre.
+  Line(p, cx + e.term_a_offset[0].dx, cy - 5, cx + e.term_a_offset[0].dx, cy - 1);
+  Line(p, cx + e.term_b_offset[0].dx, cy - 5, cx + e.term_b_offset[0].dx, cy - 1);
+}
+
+void BatterySetSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  BatterySetShape(p, cx, cy, 50);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void StorageBatterySetSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  BatterySetShape(p, cx, cy, 40);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void ResistanceWireSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  const QPoint zigzag[] = {{cx - 23, cy},    {cx - 16, cy - 8}, {cx - 9, cy + 8},  {cx - 2, cy - 8},
+                           {cx + 5, cy + 8}, {cx + 12, cy - 8}, {cx + 16, cy + 8}, {cx + 22, cy}};
+  p.drawPolyline(zigzag, 8);
+  Line(p, cx - 23, cy, cx - 39, cy);
+  Line(p, cx + 23, cy, cx + 39, cy);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void ResistanceBoxSymbol(QPainter& p, const ElementRecord&, int cx, int cy) {
+  Frame(p, cx - 8, cy - 22, cx + 8, cy + 22);
+  Line(p, cx, cy - 22, cx, cy - 35);
+  Line(p, cx, cy + 22, cx, cy + 35);
+  // Upright: the ticks cross the leads at the ends.
+  Pen(p, Qt::black, 2);
+  Line(p, cx - 2, cy - 30, cx + 2, cy - 30);
+  Line(p, cx - 2, cy + 30, cx + 2, cy + 30);
+}
+
+void BulbSymbol(QPainter& p, const ElementRecord&, int cx, int cy) {
+  LampShape(p, cx, cy, 28);
+  // At the circuit-view terminals, not the picture's.
+  Pen(p, Qt::black, 2);
+  Line(p, cx - 25, cy - 2, cx - 25, cy + 2);
+  Line(p, cx + 25, cy - 2, cx + 25, cy + 2);
+}
+
+void SignalLightSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  LampShape(p, cx, cy, 30);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void BellSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  Line(p, cx - 10, cy, cx - 10, cy - 7);
+  Line(p, cx + 10, cy, cx + 10, cy - 7);
+  Line(p, cx - 15, cy - 7, cx + 15, cy - 7);
+  // The dome: the upper half of the ellipse, from right to left.
+  p.drawArc(QRect(cx - 15, cy - 17, 30, 20), 0, 180 * 16);
+  Line(p, cx - 10, cy, cx - 25, cy);
+  Line(p, cx + 10, cy, cx + 25, cy);
+  TerminalTicks(p, e, cx, cy);
+}
+
+void DiodeSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
+  Line(p, cx - 2, cy - 7, cx - 2, cy + 7);
+  Line(p, cx, cy - 6, cx, cy + 6);
+  for (int k = 0; k < 5; ++k) Line(p, cx + 2 + 2 * k, cy - 5 + k, cx + 2 + 2 * k, cy + 5 - k);
+  Line(p, cx + 11, cy - 7, cx + 11, cy + 7);
+  Line(p, cx - 3, cy, cx - 32, cy);
+  Line(p, cx + 12, cy, cx + 32, cy);
+  TerminalTicks(p, e, cx, cy);
+}
+
+QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics) {
+  const KindInfo* kind = FindKind(e.kind);
+  if (!kind) return QImage();
+  const DrawingRoutine& routine = RoutineFor(kind->drawing);
+  const bool apparatus = kind->picture != Pic::Count;
+  if (!circuit_view || routine.same_picture_in_both_views) {
+    return apparatus ? pics.keyed(kind->picture) : QImage();
+  }
+  if (!apparatus && !routine.symbol) return QImage();
+  QImage symbol = Transparent(apparatus ? pics.raw(kind->picture).size() : routine.symbol_size);
+  if (routine.symbol) {
+    QPainter p(&symbol);
     Pen(p, Qt::black, 2);
-    TerminalTicks(p, e, cx, cy);
+    p.setBrush(Qt::NoBrush);
+    routine.symbol(p, e, e.half_size[1].dx, e.half_size[1].dy);
   }
   return symbol;
 }
@@ -240,7 +206,7 @@ QImage TurnClockwise(const QImage& in) {
 
 QImage TurnForPose(const QImage& picture, int32_t kind, int32_t pose) {
   if (picture.isNull()) return picture;
-  if (kind == KIND_STORAGE_BATTERY || kind == KIND_STORAGE_BATTERY_SET) {
+  if (RotateRuleOf(kind) == RotateRule::Flip) {
     // These stand upright: a turn only flips them.
     return pose == 3 ? picture.mirrored(true, false) : picture;
   }

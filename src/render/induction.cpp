@@ -3,9 +3,10 @@
 // brushes, rings or commutator and the arrows of the induced voltage.
 
 #include <cmath>
+#include <optional>
 
 #include "model/format.h"
-#include "model/kinds.h"
+#include "model/parameters.h"
 #include "render/bench_renderer.h"
 
 namespace voltaro {
@@ -74,10 +75,11 @@ void Draw_xianquan_and_citie(PaintContext& c, int slot) {
   // Clear the magnet's track so it can move up and down.
   Pen(p, Qt::white);
   Box(p, e.x - 32, e.y - 195, e.x + 8, e.y - h.dy + 1, Qt::white);
-  p.drawImage(e.x - 32, Trunc(e.y - e.param1),
-              c.pics.keyed(e.param3 >= 0 ? Pic::Magnet0 : Pic::Magnet1));
+  p.drawImage(e.x - 32, Trunc(e.y - MagnetPosition(e)),
+              c.pics.keyed(MagnetChoice(e) >= 0 ? Pic::Magnet0 : Pic::Magnet1));
   // The coil hides the part of the magnet inside it.
-  p.drawImage(e.x - h.dx, e.y - h.dy + 1, c.pics.keyed(e.param2 >= 0 ? Pic::Coil0 : Pic::Coil1));
+  p.drawImage(e.x - h.dx, e.y - h.dy + 1,
+              c.pics.keyed(CoilChoice(e) >= 0 ? Pic::Coil0 : Pic::Coil1));
   DrawElementOutline(c, slot);
 }
 
@@ -86,10 +88,11 @@ void Draw_qiege_and_jinshugan(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
   const Offset h = HalfSize(e);
   const int x = e.x, y = e.y;
-  p.drawImage(x - h.dx, y - h.dy + 1, c.pics.keyed(e.param2 >= 0 ? Pic::Rails0 : Pic::Rails1));
-  p.drawImage(Trunc(x - h.dx + e.param1), y - h.dy + 3, c.pics.keyed(Pic::Rod));
+  p.drawImage(x - h.dx, y - h.dy + 1,
+              c.pics.keyed(MagneticInduction(e) >= 0 ? Pic::Rails0 : Pic::Rails1));
+  p.drawImage(Trunc(x - h.dx + RodPosition(e)), y - h.dy + 3, c.pics.keyed(Pic::Rod));
 
-  const double r = x - h.dx + e.param1 + 2;
+  const double r = x - h.dx + RodPosition(e) + 2;
   Pen(p, Qt::black);
   if (std::fabs(e.current) > 0.0001) {
     const int shaft = Trunc(r) - 10;
@@ -99,19 +102,19 @@ void Draw_qiege_and_jinshugan(PaintContext& c, int slot) {
     Line(p, Trunc(r - 10), tip, Trunc(r - 13), back);
     Line(p, Trunc(r - 10), tip, Trunc(r - 7), back);
     p.setPen(CAPTION_BLUE);
-    TextAt(c, ArrowLabelFont(), Trunc(x - h.dx - 18 + e.param1), y - 5, "I");
+    TextAt(c, ArrowLabelFont(), Trunc(x - h.dx - 18 + RodPosition(e)), y - 5, "I");
   }
 
   const bool speed = (e.show_params & 1) != 0;
   const bool force = (e.show_params & 2) != 0;
-  double f = e.param2 * e.current * e.param4;
+  double f = MagneticInduction(e) * e.current * RodLength(e);
   if (std::fabs(f) < 1e-8) f = 0;
   p.setPen(CAPTION_BLUE);
   if (speed) {
     TextAt(c, CaptionFont(), x - h.dx, y - h.dy - (force ? 30 : 15),
-           "speed = " + QString::fromStdString(FormatGeneral(e.param3, 3)) + "m/s");
+           "speed = " + QString::fromStdString(FormatGeneral(RodSpeed(e), 3)) + "m/s");
     Pen(p, QColor(0, 0, 250));
-    const int dir = e.param3 > 0.00001 ? 1 : e.param3 < -0.00001 ? -1 : 0;
+    const int dir = RodSpeed(e) > 0.00001 ? 1 : RodSpeed(e) < -0.00001 ? -1 : 0;
     if (dir != 0) {
       Arrow(p, {r, y - 10.0}, {r + 40 * dir, y - 10.0}, {r + 30 * dir, y - 13.0},
             {r + 30 * dir, y - 7.0});
@@ -133,13 +136,20 @@ void Draw_qiege_and_jinshugan(PaintContext& c, int slot) {
   DrawElementOutline(c, slot);
 }
 
-void DrawMachine(PaintContext& c, int slot) {
+namespace {
+
+// What tells the machines apart on the bench: the AC generator's two slip
+// rings, or the commutator of the DC machines; and for the generators the
+// voltage induced in the coil, whose arrows show when the parameters do.
+enum class Brushes { SlipRings, Commutator };
+
+void Machine(PaintContext& c, int slot, Brushes brushes, std::optional<double> induced) {
   QPainter& p = c.p;
   const ElementRecord& e = c.bench.elements[slot];
   const Offset h = HalfSize(e);
   const double x = e.x, y = e.y;
-  const double t = e.param1;
-  const bool dc = e.kind != KIND_AC_GENERATOR;
+  const double t = CoilAngle(e);
+  const bool dc = brushes == Brushes::Commutator;
 
   p.drawImage(e.x - h.dx, e.y - h.dy, c.pics.keyed(Pic::PoleN));
   // The axis, seen at a slant; every point below lies on it.
@@ -175,10 +185,9 @@ void DrawMachine(PaintContext& c, int slot) {
   half(+1, QColor(200, 50, 50), QColor(250, 150, 150));
   half(-1, QColor(50, 50, 180), QColor(170, 170, 250));
 
-  if (e.show_params == 1 && e.kind != KIND_DC_MOTOR) {
-    const double emf =
-        e.kind == KIND_AC_GENERATOR ? e.emf : std::sin(t - PI / 2) * e.param2 * e.param3 * 0.1;
-    double peak = std::fabs(e.param2 * e.param3 * 0.1);
+  if (e.show_params == 1 && induced) {
+    const double emf = *induced;
+    double peak = std::fabs(MagneticInduction(e) * TurningSpeed(e) * 0.1);
     if (peak < 1e-8) peak = 1e-8;
     const PointF v = PointF{31.9, -39.15} * (emf / peak);
     const PointF u{std::cos(t), std::sin(t)};
@@ -206,6 +215,24 @@ void DrawMachine(PaintContext& c, int slot) {
   p.drawImage(e.x + 18, e.y - h.dy + 1, c.pics.keyed(Pic::PoleS));
   Pen(p, Qt::black, 1);
   DrawElementOutline(c, slot);
+}
+
+}  // namespace
+
+void Draw_JLFDJ(PaintContext& c, int slot) {
+  Machine(c, slot, Brushes::SlipRings, c.bench.elements[slot].emf);
+}
+
+void Draw_ZLFDJ(PaintContext& c, int slot) {
+  // The arrows follow the voltage in the coil, which changes its sign with
+  // each half turn; the commutator keeps the terminals' polarity.
+  const ElementRecord& e = c.bench.elements[slot];
+  Machine(c, slot, Brushes::Commutator,
+          std::sin(CoilAngle(e) - PI / 2) * MagneticInduction(e) * TurningSpeed(e) * 0.1);
+}
+
+void Draw_ZLDDJ(PaintContext& c, int slot) {
+  Machine(c, slot, Brushes::Commutator, std::nullopt);
 }
 
 }  // namespace voltaro

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/kinds.h"
+#include "model/parameters.h"
 #include "model/readings.h"
 #include "render/bench_renderer.h"
 
@@ -72,18 +73,11 @@ void Galvanometer(PaintContext& c, int slot) {
   Pen(p, Qt::black, 1);
 }
 
-QString DigitalText(const ElementRecord& e) {
-  switch (e.kind) {
-    case KIND_DIGITAL_VOLTMETER:
-      return QString::fromStdString(DigitalMeterText(DigitalVoltmeterValue(e)));
-    case KIND_DIGITAL_AMMETER:
-      return QString::fromStdString(DigitalMeterText(DigitalAmmeterValue(e)));
-    default:
-      return QString::fromStdString(OhmmeterText(OhmmeterResistance(e)));
-  }
-}
-
-void DigitalMeter(PaintContext& c, int slot) {
+// A digital meter: its window shows `text` (what `text(e)` makes of the
+// record) in the object view; in the circuit view a circle holds `letter`,
+// `letter_dx` from the centre.
+template <class Text>
+void DigitalMeter(PaintContext& c, int slot, Text text, const QString& letter, int letter_dx) {
   QPainter& p = c.p;
   const ElementRecord& e = c.bench.elements[slot];
   const int x = e.x, y = e.y;
@@ -93,16 +87,12 @@ void DigitalMeter(PaintContext& c, int slot) {
     Pen(p, Qt::black);
     Box(p, x - 28, y - 5, x + 28, y + 12, Qt::black);
     p.setPen(QColor(255, 255, 0));
-    TextAt(c, DigitsFont(), x - 27, y - 4, DigitalText(e));
+    TextAt(c, DigitsFont(), x - 27, y - 4, QString::fromStdString(text(e)));
     return;
   }
   Pen(p, Qt::black, 2);
   StampedEllipse(c, x - 11, y + 18, x + 13, y + 42);
-  if (e.kind == KIND_DIGITAL_OHMMETER) {
-    SymbolLetter(c, x - 11, y + 18, QString(QChar(0x03A9)));
-  } else {
-    SymbolLetter(c, x - 7, y + 18, e.kind == KIND_DIGITAL_VOLTMETER ? "V" : "A");
-  }
+  SymbolLetter(c, x + letter_dx, y + 18, letter);
   Pen(p, Qt::black, 2);
   Line(p, x + 13, y + 30, x + 20, y + 30);
   Line(p, x - 13, y + 30, x - 20, y + 30);
@@ -126,7 +116,7 @@ void Multimeter(PaintContext& c, int slot) {
   // 45 degrees clockwise per position.
   Pen(p, QColor(100, 0, 0));
   const QPoint k(x - 12, y + 85);
-  const double phi0 = e.param1 * 2 * 3.141592653589793 / 8 + 3.141592653589793 / 2;
+  const double phi0 = RangeSwitch(e) * 2 * 3.141592653589793 / 8 + 3.141592653589793 / 2;
   const QPoint tip = KnobPoint(k, phi0 + 3.141592653589793);
   const QPoint q = KnobPoint(k, phi0 + 0.2);
   const QPoint s = KnobPoint(k, phi0 - 0.2);
@@ -144,24 +134,39 @@ void Multimeter(PaintContext& c, int slot) {
 
 }  // namespace
 
-void DrawInstrumentElement(PaintContext& c, int slot) {
-  switch (c.bench.elements[slot].kind) {
-    case KIND_GALVANOMETER:
-      Galvanometer(c, slot);
-      break;
-    case KIND_MULTIMETER:
-      Multimeter(c, slot);
-      break;
-    default:
-      DigitalMeter(c, slot);
-      break;
-  }
+void Draw_dianyabiao(PaintContext& c, int slot) {
+  DigitalMeter(
+      c, slot, [](const ElementRecord& e) { return DigitalMeterText(DigitalVoltmeterValue(e)); },
+      "V", -7);
 }
 
-void DrawPointerMeters(PaintContext& c) {
+void Draw_dianliubiao(PaintContext& c, int slot) {
+  DigitalMeter(
+      c, slot, [](const ElementRecord& e) { return DigitalMeterText(DigitalAmmeterValue(e)); }, "A",
+      -7);
+}
+
+void Draw_oumubiao(PaintContext& c, int slot) {
+  DigitalMeter(
+      c, slot, [](const ElementRecord& e) { return OhmmeterText(OhmmeterResistance(e)); },
+      QString(QChar(0x03A9)), -11);
+}
+
+void Draw_lmdlj(PaintContext& c, int slot) {
+  Galvanometer(c, slot);
+}
+
+void Draw_wanyongbiao(PaintContext& c, int slot) {
+  Multimeter(c, slot);
+}
+
+void Draw_3_15vbiao(PaintContext& c) {
   for (int i = 0; i < METER_SLOTS && c.bench.voltmeters[i].in_use; ++i) {
     PointerMeter(c, c.bench.voltmeters[i], i, true);
   }
+}
+
+void Draw_06_3abiao(PaintContext& c) {
   for (int i = 0; i < METER_SLOTS && c.bench.ammeters[i].in_use; ++i) {
     PointerMeter(c, c.bench.ammeters[i], i, false);
   }

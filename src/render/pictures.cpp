@@ -3,21 +3,6 @@
 namespace voltaro {
 namespace {
 
-constexpr const char* FILES[PICTURE_COUNT] = {
-    "ptdz1.obj",     "cjdy1.obj",     "dzs1.obj",     "bzx.obj",    "gdc1.obj",
-    "xdc.obj",       "gdcz.obj",      "xdcz.obj",     "9vdc.obj",   "ejg1.obj",
-    "yincx.obj",     "dyb00.obj",     "dlb00.obj",    "omb00.obj",  "wanyb.obj",
-    "lmdlj1.obj",    "3_15vdyb.obj",  "06_3adlb.obj", "kg_1k.obj",  "kg_1h.obj",
-    "ddszkg_k.obj",  "ddszkg_z.obj",  "ddszkg_y.obj", "bxs1.obj",   "bxs2.obj",
-    "jdq_k.obj",     "jdq_h.obj",     "xhd1.obj",     "dl_bz.obj",  "hdbzq1.obj",
-    "xianquan0.obj", "xianquan1.obj", "citie0.obj",   "citie1.obj", "qiege0.obj",
-    "qiege1.obj",    "jinshugan.obj", "djct_n.obj",   "djct_s.obj",
-};
-
-constexpr const char* BOX_FILES[BOX_PICTURES] = {
-    "box_coil.bmp", "box_rod.bmp", "box_motor.bmp", "box_dcgen.bmp", "box_acgen.bmp",
-};
-
 constexpr int FIRST_INDUCTION = static_cast<int>(Pic::Coil0);
 
 QImage Read(const std::string& path) {
@@ -29,12 +14,10 @@ QImage Read(const std::string& path) {
 
 }  // namespace
 
-const char* PictureFile(Pic pic) {
-  return FILES[static_cast<int>(pic)];
-}
-
-std::string BulbPictureFile(int step) {
-  return step == 0 ? "bulb_burnt.bmp" : "bulb" + std::to_string(step) + ".bmp";
+const QImage& BoxButtonPicture(const PictureSet& pictures, const BoxPicture& picture) {
+  if (picture.own != BoxPic::Count) return pictures.box(picture.own);
+  if (picture.bulb > 0) return pictures.bulb(picture.bulb);
+  return pictures.keyed(picture.apparatus);
 }
 
 QImage KeyedCopy(const QImage& image, QRgb key) {
@@ -52,8 +35,9 @@ QImage KeyedCopy(const QImage& image, QRgb key) {
 std::optional<std::string> PictureSet::load(const std::string& obj_dir) {
   const std::string dir = obj_dir.empty() || obj_dir.back() == '/' ? obj_dir : obj_dir + "/";
   for (int i = 0; i < PICTURE_COUNT; ++i) {
-    raw_[i] = Read(dir + FILES[i]);
-    if (raw_[i].isNull()) return dir + FILES[i];
+    const std::string file = dir + PictureFile(static_cast<Pic>(i));
+    raw_[i] = Read(file);
+    if (raw_[i].isNull()) return file;
     const bool induction = i >= FIRST_INDUCTION;
     const bool opaque = i == static_cast<int>(Pic::Rod);
     const QRgb key = induction ? qRgb(255, 255, 255) : raw_[i].pixel(0, raw_[i].height() - 1);
@@ -61,13 +45,14 @@ std::optional<std::string> PictureSet::load(const std::string& obj_dir) {
                        : KeyedCopy(raw_[i], key);
   }
   for (int step = 0; step < BULB_PICTURES; ++step) {
-    bulbs_raw_[step] = Read(dir + BulbPictureFile(step));
-    if (bulbs_raw_[step].isNull()) return dir + BulbPictureFile(step);
-    bulbs_[step] = KeyedCopy(bulbs_raw_[step], qRgb(255, 255, 255));
+    const QImage raw = Read(dir + BulbPictureFile(step));
+    if (raw.isNull()) return dir + BulbPictureFile(step);
+    bulbs_[step] = KeyedCopy(raw, qRgb(255, 255, 255));
   }
   for (int i = 0; i < BOX_PICTURES; ++i) {
-    const QImage raw = Read(dir + BOX_FILES[i]);
-    if (raw.isNull()) return dir + BOX_FILES[i];
+    const std::string file = dir + BoxPictureFile(static_cast<BoxPic>(i));
+    const QImage raw = Read(file);
+    if (raw.isNull()) return file;
     box_[i] = KeyedCopy(raw, raw.pixel(0, raw.height() - 1));
   }
   return std::nullopt;

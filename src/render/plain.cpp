@@ -1,7 +1,7 @@
 // The components whose look depends only on their parameters: resistors,
 // sources, resistance wire and box, diode and straight lead.
 
-#include "model/kinds.h"
+#include "model/parameters.h"
 #include "render/bench_renderer.h"
 
 namespace voltaro {
@@ -16,9 +16,34 @@ void SourceCaption(PaintContext& c, const ElementRecord& e, int left, int top) {
 void BatterySetCaption(PaintContext& c, const ElementRecord& e, int left, int top, double cell) {
   Captions(c, left, top - 45,
            {CaptionLine("Single voltage:", cell, "volt"),
-            CaptionLine("Single Internal resistance:", e.param2, "ohm"),
-            CaptionLine("Number of the batteries:", e.param1, "")});
+            CaptionLine("Single Internal resistance:", CellResistance(e), "ohm"),
+            CaptionLine("Number of the batteries:", CellCount(e), "")});
 }
+
+void ResistanceCaption(PaintContext& c, const ElementRecord& e, int left, int top) {
+  Captions(c, left + 10, top - 15, {CaptionLine("resistance:", e.resistance, "ohm")});
+}
+
+void WireCaption(PaintContext& c, const ElementRecord& e, int left, int top) {
+  Captions(c, left, top - 45,
+           {CaptionLine("resistance rate:", Resistivity(e), ""),
+            CaptionLine("Length of wires:", WireLength(e), "m"),
+            CaptionLine("Section of wires:", WireSection(e), "m*m")});
+}
+
+// The element picture, the parameter caption that `caption(c, e, left, top)`
+// writes above the body when the record shows its parameters, and the
+// outline of the selection.
+template <class Caption>
+void PlainElement(PaintContext& c, int slot, Caption caption) {
+  const ElementRecord& e = c.bench.elements[slot];
+  DrawElementPicture(c, slot, 0);
+  const Offset h = HalfSize(e);
+  if (e.show_params == 1) caption(c, e, e.x - h.dx, e.y - h.dy);
+  DrawElementOutline(c, slot);
+}
+
+void NoCaption(PaintContext&, const ElementRecord&, int, int) {}
 
 }  // namespace
 
@@ -36,41 +61,52 @@ void DrawElementOutline(PaintContext& c, int slot) {
   SelectionOutline(c.p, e.x - h.dx, e.y - h.dy, e.x + h.dx, e.y + h.dy);
 }
 
-void DrawPlainElement(PaintContext& c, int slot) {
-  const ElementRecord& e = c.bench.elements[slot];
-  DrawElementPicture(c, slot, 0);
-  const Offset h = HalfSize(e);
-  const int left = e.x - h.dx;
-  const int top = e.y - h.dy;
-  if (e.show_params == 1) {
-    switch (e.kind) {
-      case KIND_FIXED_RESISTOR:
-      case KIND_RESISTANCE_BOX:
-        Captions(c, left + 10, top - 15, {CaptionLine("resistance:", e.resistance, "ohm")});
-        break;
-      case KIND_VOLTAGE_SUPPLY:
-      case KIND_DRY_CELL:
-      case KIND_STORAGE_BATTERY:
-      case KIND_9V_BATTERY:
-        SourceCaption(c, e, left, top);
-        break;
-      case KIND_BATTERY_SET:
-        BatterySetCaption(c, e, left, top, 1.5);
-        break;
-      case KIND_STORAGE_BATTERY_SET:
-        BatterySetCaption(c, e, left, top, 2);
-        break;
-      case KIND_RESISTANCE_WIRE:
-        Captions(c, left, top - 45,
-                 {CaptionLine("resistance rate:", e.param1, ""),
-                  CaptionLine("Length of wires:", e.param2, "m"),
-                  CaptionLine("Section of wires:", e.param3, "m*m")});
-        break;
-      default:
-        break;
-    }
-  }
-  DrawElementOutline(c, slot);
+void Draw_dianzu(PaintContext& c, int slot) {
+  PlainElement(c, slot, ResistanceCaption);
+}
+
+void Draw_bianzuxiang(PaintContext& c, int slot) {
+  PlainElement(c, slot, ResistanceCaption);
+}
+
+void Draw_dianyuan(PaintContext& c, int slot) {
+  PlainElement(c, slot, SourceCaption);
+}
+
+void Draw_gandianchi(PaintContext& c, int slot) {
+  PlainElement(c, slot, SourceCaption);
+}
+
+void Draw_xudianchi(PaintContext& c, int slot) {
+  PlainElement(c, slot, SourceCaption);
+}
+
+void Draw_9vdianchi(PaintContext& c, int slot) {
+  PlainElement(c, slot, SourceCaption);
+}
+
+void Draw_gandianchizu(PaintContext& c, int slot) {
+  PlainElement(c, slot, [](PaintContext& c, const ElementRecord& e, int left, int top) {
+    BatterySetCaption(c, e, left, top, 1.5);
+  });
+}
+
+void Draw_xudianchizu(PaintContext& c, int slot) {
+  PlainElement(c, slot, [](PaintContext& c, const ElementRecord& e, int left, int top) {
+    BatterySetCaption(c, e, left, top, 2);
+  });
+}
+
+void Draw_dianzusi(PaintContext& c, int slot) {
+  PlainElement(c, slot, WireCaption);
+}
+
+void Draw_erjiguan(PaintContext& c, int slot) {
+  PlainElement(c, slot, NoCaption);
+}
+
+void Draw_yinchuxian(PaintContext& c, int slot) {
+  PlainElement(c, slot, NoCaption);
 }
 
 }  // namespace voltaro

@@ -2,11 +2,10 @@
 // signal light and bell, the double-throw switch, the relay and the slide
 // rheostat.
 
-#include <cmath>
-
 #include "model/behaviour.h"
 #include "model/format.h"
 #include "model/kinds.h"
+#include "model/parameters.h"
 #include "render/bench_renderer.h"
 
 namespace voltaro {
@@ -47,27 +46,18 @@ void FuseSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
   }
 }
 
-// The switch or fuse picture for the record's state, in the current view,
-// not yet turned.
-QImage StatePicture(PaintContext& c, const ElementRecord& e) {
-  const bool circuit = c.circuit_view();
-  Pic pic;
-  if (e.kind == KIND_SPST_SWITCH) {
-    pic = e.is_open == 1 ? Pic::SwitchOpen : Pic::SwitchClosed;
-  } else {
-    pic = (circuit || e.is_open == 1) ? Pic::FuseBlown : Pic::FuseIntact;
-  }
-  if (!circuit) return c.pics.keyed(pic);
-  QImage symbol = WhiteCanvas(c.pics.raw(pic).size());
-  QPainter p(&symbol);
+// The picture of a switch or fuse for the record's state, in the current
+// view, not yet turned: the apparatus picture, or in the circuit view the
+// symbol that `symbol(p, e, cx, cy)` draws round the unturned centre on a
+// canvas of its size.
+template <class Symbol>
+QImage StatePicture(PaintContext& c, const ElementRecord& e, Pic pic, Symbol symbol) {
+  if (!c.circuit_view()) return c.pics.keyed(pic);
+  QImage canvas = WhiteCanvas(c.pics.raw(pic).size());
+  QPainter p(&canvas);
   Pen(p, Qt::black, 2);
-  const int cx = e.half_size[1].dx, cy = e.half_size[1].dy;
-  if (e.kind == KIND_SPST_SWITCH) {
-    SwitchSymbol(p, e, cx, cy);
-  } else {
-    FuseSymbol(p, e, cx, cy);
-  }
-  return symbol;
+  symbol(p, e, e.half_size[1].dx, e.half_size[1].dy);
+  return canvas;
 }
 
 // The turned picture of a switch, fuse or bulb for its present state,
@@ -90,19 +80,33 @@ const QImage& TurnedStatePicture(PaintContext& c, const ElementRecord& e, int32_
   return it->second;
 }
 
-void SwitchOrFuse(PaintContext& c, int slot) {
+}  // namespace
+
+void Draw_dddzkg(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
-  c.element_pictures[slot] =
-      TurnedStatePicture(c, e, e.is_open, [&] { return StatePicture(c, e); });
+  c.element_pictures[slot] = TurnedStatePicture(c, e, e.is_open, [&] {
+    return StatePicture(c, e, e.is_open == 1 ? Pic::SwitchOpen : Pic::SwitchClosed, SwitchSymbol);
+  });
+  DrawElementPicture(c, slot, 1);
+  DrawElementOutline(c, slot);
+}
+
+void Draw_baoxiansi(PaintContext& c, int slot) {
+  const ElementRecord& e = c.bench.elements[slot];
+  c.element_pictures[slot] = TurnedStatePicture(c, e, e.is_open, [&] {
+    // The circuit view draws the symbol on the blown fuse's canvas.
+    const bool blown = c.circuit_view() || e.is_open == 1;
+    return StatePicture(c, e, blown ? Pic::FuseBlown : Pic::FuseIntact, FuseSymbol);
+  });
   DrawElementPicture(c, slot, 1);
   const Offset h = HalfSize(e);
-  if (e.kind == KIND_FUSE && e.show_params == 1) {
+  if (e.show_params == 1) {
     Captions(c, e.x - h.dx, e.y - h.dy - 15, {CaptionLine("Rated current:", e.max_current, "A")});
   }
   DrawElementOutline(c, slot);
 }
 
-void Bulb(PaintContext& c, int slot) {
+void Draw_diandeng(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
   const Offset h = HalfSize(e);
   if (c.circuit_view()) {
@@ -117,55 +121,43 @@ void Bulb(PaintContext& c, int slot) {
                   c.element_pictures[slot]);
   }
   if (e.show_params == 1) {
-    const QString volts =
-        QString::fromStdString(FormatGeneral(std::sqrt(e.resistance * e.param1), 4));
+    const QString volts = QString::fromStdString(FormatGeneral(RatedVoltage(e), 4));
     Captions(c, e.x - h.dx, e.y - h.dy - 45,
-             {"rated voltage:" + volts + "volt", CaptionLine("rated capacity", e.param1, "W"),
+             {"rated voltage:" + volts + "volt", CaptionLine("rated capacity", RatedPower(e), "W"),
               CaptionLine("max current", e.max_current, "A")});
   }
   DrawElementOutline(c, slot);
 }
 
-void LightOrBell(PaintContext& c, int slot) {
+void Draw_xinhaodeng(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
   const Offset h = HalfSize(e);
   DrawElementPicture(c, slot, 1);
-  if (e.kind == KIND_SIGNAL_LIGHT && !c.circuit_view() && SignalLightLit(e)) {
-    const QColor glow = BenchColor(Trunc(e.param2));
+  if (!c.circuit_view() && SignalLightLit(e)) {
+    const QColor glow = BenchColor(Trunc(LightColor(e)));
     Pen(c.p, glow);
     c.p.setBrush(glow);
     StampedEllipse(c, e.x - 13, e.y - 11, e.x + 9, e.y + 11);
     c.p.setBrush(Qt::NoBrush);
   }
   if (e.show_params == 1) {
-    if (e.kind == KIND_SIGNAL_LIGHT) {
-      Captions(c, e.x - h.dx, e.y - h.dy - 30,
-               {CaptionLine("resistance:", e.resistance, "ohm"),
-                CaptionLine("rated current:", e.param1, "A")});
-    } else {
-      Captions(c, e.x - h.dx, e.y - h.dy - 30,
-               {CaptionLine("ring's resistance:", e.resistance, "ohm"),
-                CaptionLine("Rated current:", e.param1, "A")});
-    }
+    Captions(c, e.x - h.dx, e.y - h.dy - 30,
+             {CaptionLine("resistance:", e.resistance, "ohm"),
+              CaptionLine("rated current:", RatedCurrent(e), "A")});
   }
   DrawElementOutline(c, slot);
 }
 
-}  // namespace
-
-void DrawSwitchingElement(PaintContext& c, int slot) {
-  switch (c.bench.elements[slot].kind) {
-    case KIND_BULB:
-      Bulb(c, slot);
-      break;
-    case KIND_SPST_SWITCH:
-    case KIND_FUSE:
-      SwitchOrFuse(c, slot);
-      break;
-    default:
-      LightOrBell(c, slot);
-      break;
+void Draw_dianling(PaintContext& c, int slot) {
+  const ElementRecord& e = c.bench.elements[slot];
+  const Offset h = HalfSize(e);
+  DrawElementPicture(c, slot, 1);
+  if (e.show_params == 1) {
+    Captions(c, e.x - h.dx, e.y - h.dy - 30,
+             {CaptionLine("ring's resistance:", e.resistance, "ohm"),
+              CaptionLine("Rated current:", RatedCurrent(e), "A")});
   }
+  DrawElementOutline(c, slot);
 }
 
 void Draw_ddszkg(PaintContext& c) {
