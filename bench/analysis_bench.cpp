@@ -40,23 +40,27 @@ void Report(benchmark::State& state, const Bench& bench) {
 // A full analysis after a change to the network. A pupil turns a resistor
 // between two values on every run; a run of an unchanged network would only
 // carry the right-hand side through the last elimination.
+void TimeResistorTurns(benchmark::State& state, Bench& bench) {
+  int resistor = 0;
+  while (bench.elements[resistor].kind != KIND_FIXED_RESISTOR) ++resistor;
+  double& r = bench.elements[resistor].resistance;
+  const double values[2] = {r, r * 1.25};
+  int run = 0;
+  for (auto _ : state) {
+    r = values[++run % 2];
+    doing(bench);
+    benchmark::DoNotOptimize(bench.status);
+  }
+  Report(state, bench);
+}
+
 void BM_AnalysisMaxBench(benchmark::State& state) {
   const auto which = static_cast<MaxBench>(state.range(0));
   state.SetLabel(std::string(testing::MaxBenchName(which)));
   auto bench = std::make_unique<Bench>();
   testing::BuildMaxBench(*bench, which);
   if (!Settled(state, *bench)) return;
-  int resistor = 0;
-  while (bench->elements[resistor].kind != KIND_FIXED_RESISTOR) ++resistor;
-  double& r = bench->elements[resistor].resistance;
-  const double values[2] = {r, r * 1.25};
-  int run = 0;
-  for (auto _ : state) {
-    r = values[++run % 2];
-    doing(*bench);
-    benchmark::DoNotOptimize(bench->status);
-  }
-  Report(state, *bench);
+  TimeResistorTurns(state, *bench);
 }
 BENCHMARK(BM_AnalysisMaxBench)
     ->ArgName("bench")
@@ -73,17 +77,7 @@ void BM_AnalysisFullestBench(benchmark::State& state) {
   auto bench = std::make_unique<Bench>();
   testing::BuildFullestBench(*bench);
   Settle(*bench);
-  int resistor = 0;
-  while (bench->elements[resistor].kind != KIND_FIXED_RESISTOR) ++resistor;
-  double& r = bench->elements[resistor].resistance;
-  const double values[2] = {r, r * 1.25};
-  int run = 0;
-  for (auto _ : state) {
-    r = values[++run % 2];
-    doing(*bench);
-    benchmark::DoNotOptimize(bench->status);
-  }
-  Report(state, *bench);
+  TimeResistorTurns(state, *bench);
   state.counters["elements"] = CountElements(*bench);
   state.counters["wires"] = CountWires(*bench);
 }

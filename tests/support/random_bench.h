@@ -56,83 +56,172 @@ class RandomBenchMaker {
   }
   int32_t terminal() { return terminals_[below(static_cast<uint32_t>(terminals_.size()))]; }
 
+  // Mostly parts of (nearly) no resistance, for the loop-rich mix.
+  static constexpr int32_t kLoopKinds[] = {
+      KIND_SPST_SWITCH,
+      KIND_SPST_SWITCH,
+      KIND_STRAIGHT_LEAD,
+      KIND_STRAIGHT_LEAD,
+      KIND_DIGITAL_AMMETER,
+      KIND_DIGITAL_AMMETER,
+      KIND_FUSE,
+      KIND_DRY_CELL,
+      KIND_DRY_CELL,
+      KIND_9V_BATTERY,
+      KIND_FIXED_RESISTOR,
+      KIND_FIXED_RESISTOR,
+      KIND_VOLTAGE_SUPPLY,
+      KIND_SPDT_SWITCH,
+      KIND_RELAY,
+      KIND_SLIDE_RHEOSTAT,
+      KIND_BULB,
+      KIND_MULTIMETER,
+  };
+  // Every kind that has a table of its own.
+  static constexpr int32_t kEveryKind[] = {
+      KIND_FIXED_RESISTOR,
+      KIND_VOLTAGE_SUPPLY,
+      KIND_DIGITAL_VOLTMETER,
+      KIND_DIGITAL_AMMETER,
+      KIND_BULB,
+      KIND_SPST_SWITCH,
+      KIND_FUSE,
+      KIND_SLIDE_RHEOSTAT,
+      KIND_RESISTANCE_WIRE,
+      KIND_RESISTANCE_BOX,
+      KIND_DRY_CELL,
+      KIND_STORAGE_BATTERY,
+      KIND_BATTERY_SET,
+      KIND_9V_BATTERY,
+      KIND_POINTER_VOLTMETER,
+      KIND_POINTER_AMMETER,
+      KIND_GALVANOMETER,
+      KIND_DIGITAL_OHMMETER,
+      KIND_MULTIMETER,
+      KIND_SIGNAL_LIGHT,
+      KIND_BELL,
+      KIND_SPDT_SWITCH,
+      KIND_RELAY,
+      KIND_DIODE,
+      KIND_STRAIGHT_LEAD,
+      KIND_COIL_AND_MAGNET,
+      KIND_CUTTING_ROD,
+      KIND_AC_GENERATOR,
+      KIND_DC_MOTOR,
+      KIND_DC_GENERATOR,
+  };
+
+  template <size_t N>
+  int32_t pick(const int32_t (&kinds)[N]) {
+    return kinds[below(N)];
+  }
+
   void place(Bench& bench) {
-    if (mix_ == Mix::LoopRich) return place_loop_part(bench);
-    static constexpr int32_t kKinds[] = {
-        KIND_FIXED_RESISTOR,
-        KIND_VOLTAGE_SUPPLY,
-        KIND_DIGITAL_VOLTMETER,
-        KIND_DIGITAL_AMMETER,
-        KIND_BULB,
-        KIND_SPST_SWITCH,
-        KIND_FUSE,
-        KIND_SLIDE_RHEOSTAT,
-        KIND_RESISTANCE_WIRE,
-        KIND_RESISTANCE_BOX,
-        KIND_DRY_CELL,
-        KIND_STORAGE_BATTERY,
-        KIND_BATTERY_SET,
-        KIND_9V_BATTERY,
-        KIND_POINTER_VOLTMETER,
-        KIND_POINTER_AMMETER,
-        KIND_GALVANOMETER,
-        KIND_DIGITAL_OHMMETER,
-        KIND_MULTIMETER,
-        KIND_SIGNAL_LIGHT,
-        KIND_BELL,
-        KIND_SPDT_SWITCH,
-        KIND_RELAY,
-        KIND_DIODE,
-        KIND_STRAIGHT_LEAD,
-        KIND_COIL_AND_MAGNET,
-        KIND_CUTTING_ROD,
-        KIND_AC_GENERATOR,
-        KIND_DC_MOTOR,
-        KIND_DC_GENERATOR,
-    };
-    const int32_t kind = kKinds[below(std::size(kKinds))];
+    const bool loops = mix_ == Mix::LoopRich;
+    const int32_t kind = loops ? pick(kLoopKinds) : pick(kEveryKind);
     const PlaceResult r = PlaceComponent(bench, kind, 100 + below(800), 100 + below(600));
     ASSERT_EQ(r.outcome, PlaceOutcome::Placed);
-    const auto add = [this](std::initializer_list<int32_t> ids) {
-      terminals_.insert(terminals_.end(), ids);
-    };
+    if (loops) {
+      vary_loop_part(bench, kind, r.index);
+    } else {
+      vary(bench, kind, r.index);
+    }
+    add_terminals(bench, kind, r.index);
+  }
+
+  // Random values of any size, open contacts and switches thrown any way.
+  void vary(Bench& bench, int32_t kind, int index) {
     switch (FindKind(kind)->family) {
       case Family::TwoTerminal: {
-        ElementRecord& e = bench.elements[r.index];
+        ElementRecord& e = bench.elements[index];
         if (chance(70)) e.resistance = resistance();
         if (IsSource(kind) || chance(20)) e.emf = emf();
         if (kind == KIND_MULTIMETER) e.param1 = 7.49 * unit();
         if (kind == KIND_AC_GENERATOR || kind == KIND_DC_GENERATOR) e.param1 = 6.3 * unit();
         if (kind == KIND_CUTTING_ROD) e.param3 = 4 * unit() - 2;
         e.is_open = chance(30) ? 1 : 0;
-        add({e.node_a, e.node_b});
         break;
       }
       case Family::Rheostat: {
-        RheostatRecord& h = bench.rheostats[r.index];
+        RheostatRecord& h = bench.rheostats[index];
         h.resistance = resistance();
         h.slider = chance(20) ? below(2) : unit();
+        break;
+      }
+      case Family::Voltmeter:
+      case Family::Ammeter:
+        (kind == KIND_POINTER_VOLTMETER ? bench.voltmeters : bench.ammeters)[index].range_in_use =
+            chance(50) ? 3 : 4;
+        break;
+      case Family::Spdt:
+        bench.spdts[index].position = static_cast<int32_t>(below(3));
+        break;
+      case Family::Relay: {
+        RelayRecord& y = bench.relays[index];
+        y.contact_closed = static_cast<int32_t>(below(2));
+        if (chance(50)) y.coil_resistance = resistance();
+        break;
+      }
+      default:
+        break;
+    }
+  }
+
+  // Contacts mostly closed and school values, so that loops of near-zero
+  // parts are common and ideal cells agree or disagree.
+  void vary_loop_part(Bench& bench, int32_t kind, int index) {
+    switch (FindKind(kind)->family) {
+      case Family::TwoTerminal: {
+        ElementRecord& e = bench.elements[index];
+        e.is_open = chance(10) ? 1 : 0;
+        if (kind == KIND_DRY_CELL && chance(30)) e.emf = 3;
+        if (kind == KIND_FIXED_RESISTOR) e.resistance = below(2) ? 10 : 1 + below(100);
+        if (kind == KIND_VOLTAGE_SUPPLY) e.resistance = 0.5 + below(4);
+        if (kind == KIND_MULTIMETER) e.param1 = 2;  // the current range
+        break;
+      }
+      case Family::Rheostat:
+        bench.rheostats[index].slider = unit();
+        break;
+      case Family::Spdt:
+        bench.spdts[index].position = static_cast<int32_t>(1 + below(2));
+        break;
+      case Family::Relay:
+        bench.relays[index].contact_closed = 1;
+        break;
+      default:
+        break;
+    }
+  }
+
+  // The terminals the wires are drawn between.
+  void add_terminals(const Bench& bench, int32_t kind, int index) {
+    const auto add = [this](std::initializer_list<int32_t> ids) {
+      terminals_.insert(terminals_.end(), ids);
+    };
+    switch (FindKind(kind)->family) {
+      case Family::TwoTerminal:
+        add({bench.elements[index].node_a, bench.elements[index].node_b});
+        break;
+      case Family::Rheostat: {
+        const RheostatRecord& h = bench.rheostats[index];
         add({h.node_bar_a, h.node_bar_b, h.node_coil_a, h.node_coil_b});
         break;
       }
       case Family::Voltmeter:
       case Family::Ammeter: {
-        DualMeterRecord& m =
-            (kind == KIND_POINTER_VOLTMETER ? bench.voltmeters : bench.ammeters)[r.index];
-        m.range_in_use = chance(50) ? 3 : 4;
+        const DualMeterRecord& m =
+            (kind == KIND_POINTER_VOLTMETER ? bench.voltmeters : bench.ammeters)[index];
         add({m.node_common, m.node_mid, m.node_high});
         break;
       }
       case Family::Spdt: {
-        SpdtRecord& s = bench.spdts[r.index];
-        s.position = static_cast<int32_t>(below(3));
+        const SpdtRecord& s = bench.spdts[index];
         add({s.node_t1, s.node_common, s.node_t2});
         break;
       }
       case Family::Relay: {
-        RelayRecord& y = bench.relays[r.index];
-        y.contact_closed = static_cast<int32_t>(below(2));
-        if (chance(50)) y.coil_resistance = resistance();
+        const RelayRecord& y = bench.relays[index];
         add({y.node_coil_a, y.node_coil_b, y.node_contact_a, y.node_contact_b});
         break;
       }
@@ -165,67 +254,6 @@ class RandomBenchMaker {
         last = next;
       }
       ConnectTerminals(bench, last, first);
-    }
-  }
-
-  void place_loop_part(Bench& bench) {
-    static constexpr int32_t kKinds[] = {
-        KIND_SPST_SWITCH,
-        KIND_SPST_SWITCH,
-        KIND_STRAIGHT_LEAD,
-        KIND_STRAIGHT_LEAD,
-        KIND_DIGITAL_AMMETER,
-        KIND_DIGITAL_AMMETER,
-        KIND_FUSE,
-        KIND_DRY_CELL,
-        KIND_DRY_CELL,
-        KIND_9V_BATTERY,
-        KIND_FIXED_RESISTOR,
-        KIND_FIXED_RESISTOR,
-        KIND_VOLTAGE_SUPPLY,
-        KIND_SPDT_SWITCH,
-        KIND_RELAY,
-        KIND_SLIDE_RHEOSTAT,
-        KIND_BULB,
-        KIND_MULTIMETER,
-    };
-    const int32_t kind = kKinds[below(std::size(kKinds))];
-    const PlaceResult r = PlaceComponent(bench, kind, 100 + below(800), 100 + below(600));
-    ASSERT_EQ(r.outcome, PlaceOutcome::Placed);
-    const auto add = [this](std::initializer_list<int32_t> ids) {
-      terminals_.insert(terminals_.end(), ids);
-    };
-    switch (FindKind(kind)->family) {
-      case Family::TwoTerminal: {
-        ElementRecord& e = bench.elements[r.index];
-        e.is_open = chance(10) ? 1 : 0;
-        if (kind == KIND_DRY_CELL && chance(30)) e.emf = 3;
-        if (kind == KIND_FIXED_RESISTOR) e.resistance = below(2) ? 10 : 1 + below(100);
-        if (kind == KIND_VOLTAGE_SUPPLY) e.resistance = 0.5 + below(4);
-        if (kind == KIND_MULTIMETER) e.param1 = 2;  // the current range
-        add({e.node_a, e.node_b});
-        break;
-      }
-      case Family::Rheostat: {
-        RheostatRecord& h = bench.rheostats[r.index];
-        h.slider = unit();
-        add({h.node_bar_a, h.node_bar_b, h.node_coil_a, h.node_coil_b});
-        break;
-      }
-      case Family::Spdt: {
-        SpdtRecord& s = bench.spdts[r.index];
-        s.position = static_cast<int32_t>(1 + below(2));
-        add({s.node_t1, s.node_common, s.node_t2});
-        break;
-      }
-      case Family::Relay: {
-        RelayRecord& y = bench.relays[r.index];
-        y.contact_closed = 1;
-        add({y.node_coil_a, y.node_coil_b, y.node_contact_a, y.node_contact_b});
-        break;
-      }
-      default:
-        break;
     }
   }
 
