@@ -15,29 +15,15 @@
 #include <string>
 #include <utility>
 
+#include "run_cli.h"
+
 namespace {
 
 using nlohmann::json;
 
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-CliRun RunShell(const std::string& command_line) {
-  const std::string command = command_line + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-CliRun Cli(const std::string& args) {
-  return RunShell(std::string(VOLTARO_CLI) + " " + args);
-}
+using voltaro::testing::Cli;
+using voltaro::testing::CliRun;
+using voltaro::testing::RunShell;
 
 json Solve(const std::string& example) {
   const CliRun r = Cli("solve --json " + std::string(VOLTARO_EXAMPLES) + "/" + example);

@@ -12,25 +12,14 @@
 
 #include "document/csv.h"
 #include "document/values.h"
+#include "run_cli.h"
 
 namespace {
 
 using namespace voltaro;
 
-struct TraceRun {
-  int status;
-  std::string out;
-};
-
-TraceRun Trace(const std::string& args) {
-  const std::string command = std::string(VOLTARO_CLI) + " trace " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+voltaro::testing::CliRun Trace(const std::string& args) {
+  return voltaro::testing::Cli("trace " + args);
 }
 
 TEST(CliTrace, ExitCodes) {
@@ -58,14 +47,15 @@ TEST(CliTrace, ExitCodes) {
       {VOLTARO_CLI " --ticks 3", 3, "open failed!"},
   };
   for (const Case& c : cases) {
-    const TraceRun r = Trace(c.args);
+    const voltaro::testing::CliRun r = Trace(c.args);
     EXPECT_EQ(r.status, c.status) << c.args;
     EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
   }
 }
 
 TEST(CliTrace, CsvHasARowPerTickAndTheGeneratorsCurrentAlternates) {
-  const TraceRun r = Trace("--csv " VOLTARO_EXAMPLES "/ac_generator.ele --ticks 70");
+  const voltaro::testing::CliRun r =
+      Trace("--csv " VOLTARO_EXAMPLES "/ac_generator.ele --ticks 70");
   ASSERT_EQ(r.status, 0) << r.out;
   const std::optional<CsvTable> table = ReadCsv(r.out, CsvEncoding::Utf8);
   ASSERT_TRUE(table);
@@ -87,7 +77,7 @@ TEST(CliTrace, CsvHasARowPerTickAndTheGeneratorsCurrentAlternates) {
 }
 
 TEST(CliTrace, ReadableTableOfTheOhmsLawLab) {
-  const TraceRun r = Trace(VOLTARO_EXAMPLES "/ohms_law.ele --ticks 2");
+  const voltaro::testing::CliRun r = Trace(VOLTARO_EXAMPLES "/ohms_law.ele --ticks 2");
   ASSERT_EQ(r.status, 0) << r.out;
   std::istringstream lines(r.out);
   std::vector<std::string> rows;
