@@ -44,6 +44,46 @@ constexpr UnitAxis UNIT_AXES[] = {
 const QColor TRACE_COLOURS[] = {{200, 30, 30},  {20, 90, 200}, {20, 140, 50}, {210, 120, 0},
                                 {140, 40, 170}, {0, 150, 160}, {120, 80, 30}, {90, 90, 90}};
 
+// Of the points that fall into one column of pixels, keeps the lowest and
+// the highest, in the order they came: all that a line through them shows
+// at this width. Five minutes of ticks are some five points a column.
+class PixelColumns {
+ public:
+  explicit PixelColumns(QPolygonF& out) : out_(out) {}
+  void add(const QPointF& p) {
+    const double column = std::floor(p.x());
+    if (column != column_ || !count_) {
+      finish();
+      column_ = column;
+      low_ = high_ = p;
+      low_later_ = false;
+      count_ = 1;
+      return;
+    }
+    ++count_;
+    if (p.y() < low_.y()) {
+      low_ = p;
+      low_later_ = true;
+    } else if (p.y() > high_.y()) {
+      high_ = p;
+      low_later_ = false;
+    }
+  }
+  void finish() {
+    if (!count_) return;
+    out_.append(low_later_ ? high_ : low_);
+    if (low_ != high_) out_.append(low_later_ ? low_ : high_);
+    count_ = 0;
+  }
+
+ private:
+  QPolygonF& out_;
+  double column_ = 0;
+  QPointF low_, high_;
+  bool low_later_ = false;
+  int count_ = 0;
+};
+
 }  // namespace
 
 ChartWindow::ChartWindow(const Bench& bench, MeasurementPrompts& prompts, QWidget* owner)
@@ -268,18 +308,24 @@ void ChartWindow::draw_traces(QPainter& painter, const QRectF& area) const {
   const size_t first = first_shown_row();
   const std::vector<double>& times = recording_.times();
   QPolygonF line;
-  line.reserve(static_cast<qsizetype>(recording_.rows() - first));
+  std::vector<QLineF> segments;
   for (const Trace& t : traces_) {
     const std::optional<size_t> column = recording_.column_of(t.quantity.key);
-    const QValueAxis* axis = value_axis_of(t.quantity.key.unit);
     if (!column) continue;
+    const QValueAxis* axis = value_axis_of(t.quantity.key.unit);
     const double y_low = axis->min();
     const double y_scale = area.height() / (axis->max() - y_low);
-    QPen pen(t.legend_entry->color(), 1.5);
-    if (!t.on_bench) pen.setStyle(Qt::DashLine);
-    painter.setPen(pen);
+    QColor colour = t.legend_entry->color();
+    if (!t.on_bench) colour.setAlpha(110);  // frozen: its instrument is gone
+    painter.setPen(QPen(colour, 1.5));
+    PixelColumns columns(line);
+    // Segment by segment: a wide line drawn in one piece is outlined as a
+    // whole, joins and crossings and all, which takes far longer.
     const auto flush = [&] {
-      if (line.size() > 1) painter.drawPolyline(line);
+      columns.finish();
+      segments.clear();
+      for (qsizetype i = 1; i < line.size(); ++i) segments.emplace_back(line[i - 1], line[i]);
+      painter.drawLines(segments.data(), static_cast<int>(segments.size()));
       line.clear();
     };
     for (size_t row = first; row < recording_.rows(); ++row) {
@@ -287,7 +333,7 @@ void ChartWindow::draw_traces(QPainter& painter, const QRectF& area) const {
       if (!v || !std::isfinite(*v) || (row > first && times[row] - times[row - 1] > GAP)) flush();
       if (!v || !std::isfinite(*v)) continue;
       const double y = std::clamp(area.bottom() - (*v - y_low) * y_scale, -1e6, 1e6);
-      line.append(QPointF(area.left() + (times[row] - x_low) * x_scale, y));
+      columns.add(QPointF(area.left() + (times[row] - x_low) * x_scale, y));
     }
     flush();
   }
