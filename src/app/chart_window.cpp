@@ -44,46 +44,6 @@ constexpr UnitAxis UNIT_AXES[] = {
 const QColor TRACE_COLOURS[] = {{200, 30, 30},  {20, 90, 200}, {20, 140, 50}, {210, 120, 0},
                                 {140, 40, 170}, {0, 150, 160}, {120, 80, 30}, {90, 90, 90}};
 
-// Of the points that fall into one column of pixels, keeps the lowest and
-// the highest, in the order they came: all that a line through them shows
-// at this width. Five minutes of ticks are some five points a column.
-class PixelColumns {
- public:
-  explicit PixelColumns(QPolygonF& out) : out_(out) {}
-  void add(const QPointF& p) {
-    const double column = std::floor(p.x());
-    if (column != column_ || !count_) {
-      finish();
-      column_ = column;
-      low_ = high_ = p;
-      low_later_ = false;
-      count_ = 1;
-      return;
-    }
-    ++count_;
-    if (p.y() < low_.y()) {
-      low_ = p;
-      low_later_ = true;
-    } else if (p.y() > high_.y()) {
-      high_ = p;
-      low_later_ = false;
-    }
-  }
-  void finish() {
-    if (!count_) return;
-    out_.append(low_later_ ? high_ : low_);
-    if (low_ != high_) out_.append(low_later_ ? low_ : high_);
-    count_ = 0;
-  }
-
- private:
-  QPolygonF& out_;
-  double column_ = 0;
-  QPointF low_, high_;
-  bool low_later_ = false;
-  int count_ = 0;
-};
-
 }  // namespace
 
 ChartWindow::ChartWindow(const Bench& bench, MeasurementPrompts& prompts, QWidget* owner)

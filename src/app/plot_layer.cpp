@@ -48,4 +48,31 @@ AxisRange RoundRange(double low, double high) {
   return r;
 }
 
+void PixelColumns::add(const QPointF& p) {
+  const double column = std::floor(p.x());
+  if (column != column_ || !count_) {
+    finish();
+    column_ = column;
+    low_ = high_ = p;
+    low_later_ = false;
+    count_ = 1;
+    return;
+  }
+  ++count_;
+  if (p.y() < low_.y()) {
+    low_ = p;
+    low_later_ = true;
+  } else if (p.y() > high_.y()) {
+    high_ = p;
+    low_later_ = false;
+  }
+}
+
+void PixelColumns::finish() {
+  if (!count_) return;
+  out_.append(low_later_ ? high_ : low_);
+  if (low_ != high_) out_.append(low_later_ ? low_ : high_);
+  count_ = 0;
+}
+
 }  // namespace voltaro

@@ -7,6 +7,7 @@
 // lines into the plot area the chart leaves for them.
 
 #include <QGraphicsItem>
+#include <QPolygonF>
 #include <functional>
 
 class QChart;
@@ -37,5 +38,25 @@ struct AxisRange {
   friend bool operator==(const AxisRange&, const AxisRange&) = default;
 };
 AxisRange RoundRange(double low, double high);
+
+// Of the points of a line that fall into one column of pixels, keeps the
+// lowest and the highest, in the order they came: all that the line shows
+// at this width. Five minutes of ticks are some five points a column.
+class PixelColumns {
+ public:
+  // Adds the points kept to `out`.
+  explicit PixelColumns(QPolygonF& out) : out_(out) {}
+  // The next point of the line, from left to right.
+  void add(const QPointF& p);
+  // Puts in the points of the last column.
+  void finish();
+
+ private:
+  QPolygonF& out_;
+  double column_ = 0;
+  QPointF low_, high_;
+  bool low_later_ = false;
+  int count_ = 0;
+};
 
 }  // namespace voltaro
