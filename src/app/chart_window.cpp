@@ -137,8 +137,8 @@ void ChartWindow::on_tick(double seconds) {
   if (!isVisible() || paused_) return;
   if (!origin_) origin_ = seconds;
   const double t = seconds - *origin_;
-  // Two ticks at one moment of the clock make one point.
-  if (recording_.rows() && t <= recording_.times().back()) return;
+  // Time runs one way on the chart.
+  if (recording_.rows() && t < recording_.times().back()) return;
   recording_.record(bench_, t);
   // What the widest window no longer shows goes, a minute's worth at once.
   const std::vector<double>& times = recording_.times();
