@@ -55,14 +55,16 @@ ChartWindow::ChartWindow(const Bench& bench, MeasurementPrompts& prompts, QWidge
   chooser_ = new QuantityChooser;
   chooser_->changed = [this] { traces_changed(); };
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel("Quantities to chart:"));
+  auto* heading = new QLabel("&Quantities to chart:");
+  heading->setBuddy(chooser_);
+  left->addWidget(heading);
   left->addWidget(chooser_);
 
-  pause_ = new QPushButton("Pause");
+  pause_ = new QPushButton("&Pause");
   pause_->setObjectName("Pause");
   pause_->setCheckable(true);
   connect(pause_, &QPushButton::toggled, this, [this](bool on) { set_paused(on); });
-  auto* clear_button = new QPushButton("Clear");
+  auto* clear_button = new QPushButton("C&lear");
   clear_button->setObjectName("Clear");
   connect(clear_button, &QPushButton::clicked, this, [this] { clear(); });
   windows_ = new QComboBox;
@@ -71,15 +73,17 @@ ChartWindow::ChartWindow(const Bench& bench, MeasurementPrompts& prompts, QWidge
   windows_->setCurrentIndex(2);
   connect(windows_, &QComboBox::currentIndexChanged, this,
           [this](int index) { set_time_window(windows_->itemData(index).toDouble()); });
-  auto* csv = new QPushButton("Export CSV...");
+  auto* csv = new QPushButton("&Export CSV...");
   connect(csv, &QPushButton::clicked, this, [this] { export_csv(); });
-  auto* png = new QPushButton("Save as PNG...");
+  auto* png = new QPushButton("Save as P&NG...");
   connect(png, &QPushButton::clicked, this, [this] { export_png(); });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(pause_);
   buttons->addWidget(clear_button);
   buttons->addSpacing(12);
-  buttons->addWidget(new QLabel("Time shown:"));
+  auto* shown = new QLabel("&Time shown:");
+  shown->setBuddy(windows_);
+  buttons->addWidget(shown);
   buttons->addWidget(windows_);
   buttons->addStretch();
   buttons->addWidget(csv);

@@ -33,18 +33,18 @@ MeasurementsWindow::MeasurementsWindow(const Bench& bench, MeasurementPrompts& p
   left->addWidget(new QLabel("Readings to record:"));
   left->addWidget(chooser_);
 
-  auto* record_button = new QPushButton("Record (F9)");
+  auto* record_button = new QPushButton("&Record (F9)");
   record_button->setObjectName("Record");
   record_button->setToolTip("Adds a row with the readings of now");
   connect(record_button, &QPushButton::clicked, this, [this] { record(); });
-  auto* delete_button = new QPushButton("Delete rows");
+  auto* delete_button = new QPushButton("&Delete rows");
   delete_button->setObjectName("DeleteRows");
   connect(delete_button, &QPushButton::clicked, this, [this] { delete_rows(); });
-  auto* copy_button = new QPushButton("Copy table");
+  auto* copy_button = new QPushButton("&Copy table");
   copy_button->setObjectName("CopyTable");
   copy_button->setToolTip("Copies the table for a spreadsheet, columns apart by tabs");
   connect(copy_button, &QPushButton::clicked, this, [this] { copy_table(); });
-  auto* csv_button = new QPushButton("Export CSV...");
+  auto* csv_button = new QPushButton("&Export CSV...");
   connect(csv_button, &QPushButton::clicked, this, [this] { export_csv(); });
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {record_button, delete_button, copy_button, csv_button}) {
