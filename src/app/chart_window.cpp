@@ -73,7 +73,7 @@ ChartWindow::ChartWindow(const Bench& bench, MeasurementPrompts& prompts, QWidge
   windows_->setCurrentIndex(2);
   connect(windows_, &QComboBox::currentIndexChanged, this,
           [this](int index) { set_time_window(windows_->itemData(index).toDouble()); });
-  auto* csv = new QPushButton("&Export CSV...");
+  auto* csv = new QPushButton("E&xport CSV...");
   connect(csv, &QPushButton::clicked, this, [this] { export_csv(); });
   auto* png = new QPushButton("Save as P&NG...");
   connect(png, &QPushButton::clicked, this, [this] { export_png(); });

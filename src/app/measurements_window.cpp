@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -35,16 +36,18 @@ MeasurementsWindow::MeasurementsWindow(const Bench& bench, MeasurementPrompts& p
 
   auto* record_button = new QPushButton("&Record (F9)");
   record_button->setObjectName("Record");
-  record_button->setToolTip("Adds a row with the readings of now");
+  record_button->setToolTip(
+      "Adds a row with the readings of now. F9 does it from the bench too while this window is "
+      "open.");
   connect(record_button, &QPushButton::clicked, this, [this] { record(); });
   auto* delete_button = new QPushButton("&Delete rows");
   delete_button->setObjectName("DeleteRows");
   connect(delete_button, &QPushButton::clicked, this, [this] { delete_rows(); });
-  auto* copy_button = new QPushButton("&Copy table");
+  auto* copy_button = new QPushButton("Co&py table");
   copy_button->setObjectName("CopyTable");
   copy_button->setToolTip("Copies the table for a spreadsheet, columns apart by tabs");
   connect(copy_button, &QPushButton::clicked, this, [this] { copy_table(); });
-  auto* csv_button = new QPushButton("&Export CSV...");
+  auto* csv_button = new QPushButton("E&xport CSV...");
   connect(csv_button, &QPushButton::clicked, this, [this] { export_csv(); });
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {record_button, delete_button, copy_button, csv_button}) {
@@ -74,13 +77,25 @@ MeasurementsWindow::MeasurementsWindow(const Bench& bench, MeasurementPrompts& p
   all->addWidget(split);
   resize(1180, 620);
 
-  // F9 records wherever the focus is in this window; the bench window has
-  // its own F9 for a pupil whose hand is on the slider.
-  auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+  // F9 records from every window of the program while this one is open:
+  // the pupil's hand is on the bench's slider.
+  auto* f9 =
+      new QShortcut(QKeySequence(Qt::Key_F9), this, nullptr, nullptr, Qt::ApplicationShortcut);
   connect(f9, &QShortcut::activated, this, [this] { record(); });
-  auto* del = new QShortcut(QKeySequence::Delete, table_, nullptr, nullptr, Qt::WidgetShortcut);
-  connect(del, &QShortcut::activated, this, [this] { delete_rows(); });
+  // Del in the table deletes rows, not what is selected on the bench.
+  table_->installEventFilter(this);
   columns_changed();
+}
+
+bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (watched == table_ && key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    // Taken as a key of the table's own, before the bench's Delete sees it.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) delete_rows();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MeasurementsWindow::showEvent(QShowEvent* event) {

@@ -47,6 +47,7 @@ class MeasurementsWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void bench_changed();
