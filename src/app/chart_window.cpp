@@ -171,7 +171,7 @@ void ChartWindow::bench_changed() {
   chooser_->show_quantities(quantities_);
   for (Trace& t : traces_) {
     t.on_bench = quantities_.on_bench(t.quantity.key);
-    t.legend_entry->setName(QuantityHeading(t.quantity, t.on_bench));
+    t.legend_entry->setName(QuantityHeading(t.quantity, quantities_));
   }
 }
 
@@ -207,7 +207,7 @@ void ChartWindow::traces_changed() {
     auto* entry = new QLineSeries;
     entry->setColor(colour);
     const bool here = quantities_.on_bench(q.key);
-    entry->setName(QuantityHeading(q, here));
+    entry->setName(QuantityHeading(q, quantities_));
     chart_->addSeries(entry);
     entry->attachAxis(time_axis_);
     entry->attachAxis(value_axis_of(q.key.unit));

@@ -175,7 +175,7 @@ void MeasurementsWindow::fill_table() {
     auto* heading = new QTableWidgetItem(QString::fromStdString(cells[0][c]));
     if (c > 0 && !quantities_.on_bench(chosen[c - 1].key)) {
       // Frozen: no reading comes any more; the rows taken before stay.
-      heading->setText(QuantityHeading(chosen[c - 1], false));
+      heading->setText(QuantityHeading(chosen[c - 1], quantities_));
       heading->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
     }
     table_->setHorizontalHeaderItem(static_cast<int>(c), heading);

@@ -25,9 +25,11 @@ bool BenchQuantities::refresh(const Bench& bench) {
   read_ = true;
   keys_.clear();
   present_.clear();
+  records_.clear();
   for (const Sample& s : samples) {
     keys_.push_back(s.key);
     present_.insert(s.key);
+    records_.emplace(s.key.record.kind, s.key.record.id);
   }
   list_ = reader_.list(bench);
   return true;
@@ -41,17 +43,23 @@ bool BenchQuantities::on_bench(const QuantityKey& key) const {
   return present_.contains(First(key));
 }
 
+bool BenchQuantities::record_on_bench(const RecordKey& record) const {
+  return records_.contains({record.kind, record.id});
+}
+
 void BenchQuantities::reset() {
   read_ = false;
   keys_.clear();
   list_.clear();
   present_.clear();
+  records_.clear();
 }
 
-QString QuantityHeading(const Quantity& quantity, bool on_bench) {
+QString QuantityHeading(const Quantity& quantity, const BenchQuantities& bench) {
   QString text = QString::fromStdString(ColumnHeading(quantity));
-  if (!on_bench) text += " (removed from the bench)";
-  return text;
+  if (bench.on_bench(quantity.key)) return text;
+  return text + (bench.record_on_bench(quantity.key.record) ? " (not measured now)"
+                                                            : " (removed from the bench)");
 }
 
 QuantityChooser::QuantityChooser(QWidget* parent) : QListWidget(parent) {
@@ -69,7 +77,7 @@ void QuantityChooser::show_quantities(const BenchQuantities& bench) {
   clear();
   for (const Quantity& q : listed_) {
     const bool here = bench.on_bench(q.key);
-    auto* item = new QListWidgetItem(QuantityHeading(q, here), this);
+    auto* item = new QListWidgetItem(QuantityHeading(q, bench), this);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     const bool ticked = std::any_of(chosen_.begin(), chosen_.end(),
                                     [&](const Quantity& c) { return c.key == q.key; });

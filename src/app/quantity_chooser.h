@@ -6,7 +6,9 @@
 
 #include <QListWidget>
 #include <functional>
+#include <set>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "model/quantities.h"
@@ -25,6 +27,9 @@ class BenchQuantities {
   void rename(const Bench& bench);
   const std::vector<Quantity>& now() const { return list_; }
   bool on_bench(const QuantityKey& key) const;
+  // Whether its component is on the bench, measured or not: a multimeter
+  // turned from volts to amperes no longer gives its voltage reading.
+  bool record_on_bench(const RecordKey& record) const;
   // Forgets the bench: the next refresh reads it anew.
   void reset();
 
@@ -33,11 +38,13 @@ class BenchQuantities {
   std::vector<QuantityKey> keys_;
   std::vector<Quantity> list_;
   std::unordered_set<QuantityKey, QuantityKeyHash> present_;
+  std::set<std::pair<int32_t, int32_t>> records_;  // kind and id
   bool read_ = false;
 };
 
-// "Bulb 1 current (A)", with what became of it when it is gone.
-QString QuantityHeading(const Quantity& quantity, bool on_bench);
+// "Bulb 1 current (A)", with what became of it when the bench no longer
+// measures it.
+QString QuantityHeading(const Quantity& quantity, const BenchQuantities& bench);
 
 class QuantityChooser : public QListWidget {
   Q_OBJECT

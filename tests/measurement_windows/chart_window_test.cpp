@@ -8,6 +8,8 @@
 #include <cmath>
 
 #include "document/values.h"
+#include "model/kinds.h"
+#include "support/test_bench.h"
 #include "windows_fixture.h"
 
 namespace voltaro {
@@ -149,6 +151,29 @@ TEST_F(Chart, DeletedInstrumentLeavesItsTraceFrozenAndMarked) {
   chart.clear();
   EXPECT_EQ(chart.legend(), QStringList{"Pointer voltmeter 1 (V)"});
   EXPECT_EQ(chart.chooser()->item_labelled("Pointer ammeter 1"), nullptr);
+}
+
+// A multimeter turned from a voltage range to the current range is still on
+// the bench: its voltage trace stops and says so; its current starts anew.
+TEST(ChartOfAMultimeter, TurnedToAnotherKindOfRange) {
+  testing::TestBench t;
+  const int supply = t.element(KIND_VOLTAGE_SUPPLY, 10, 5);
+  const int meter = t.place(KIND_MULTIMETER, 400, 200);
+  t.wire(t.b(supply), t.a(meter));
+  t.wire(t.b(meter), t.a(supply));
+  t.el(meter).param1 = 3;  // 10 V
+  t.settle();
+  FakePrompts prompts;
+  ChartWindow chart(t.bench, prompts);
+  chart.show();
+  WindowsFixture::choose(chart.chooser(), "Multimeter 1");
+  chart.on_tick(0.1);
+  t.el(meter).param1 = 2;  // 100 mA
+  t.settle();
+  chart.on_tick(0.2);
+  EXPECT_EQ(chart.legend(), QStringList{"Multimeter 1 (V) (not measured now)"});
+  ASSERT_NE(chart.chooser()->item(0), nullptr);
+  EXPECT_EQ(chart.chooser()->item(0)->text(), "Multimeter 1 (A)");
 }
 
 TEST_F(Chart, NewBenchClearsEverything) {
