@@ -163,6 +163,13 @@ void TForm1::build_menus() {
   bar->setChecked(true);
   box_check_ = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
   box_check_->setCheckable(true);
+  const auto show_tool = [](QWidget* w) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+  };
+  add(view, "C&hart", [this, show_tool] { show_tool(chart_); });
+  add(view, "&Measurements", [this, show_tool] { show_tool(measurements_); });
   QMenu* internet = menuBar()->addMenu("&Internet");
   add(internet, "Home &Page", [this] { open_address(QUrl(HOME_PAGE)); });
   add(internet, "&Mail to Us", [this] { open_address(QUrl(MAIL)); });
