@@ -16,7 +16,8 @@ endif()
 
 execute_process(COMMAND dpkg-deb --field ${debs} Depends OUTPUT_VARIABLE depends
                 RESULT_VARIABLE rc)
-foreach(needed libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libc6 fonts-wqy-microhei
+foreach(needed libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libqt6charts6 libc6
+               fonts-wqy-microhei
                fonts-liberation)
   if(NOT rc EQUAL 0 OR NOT depends MATCHES "${needed}")
     message(FATAL_ERROR "the package does not depend on ${needed}: ${depends}")

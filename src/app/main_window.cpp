@@ -78,6 +78,8 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   box_ = new TForm8(pictures_, this);
   magnifier_ = new Form_big(this);
   warning_ = new Form4(program_dir_, this);
+  chart_ = new ChartWindow(*bench_, measurement_prompts_, this);
+  measurements_ = new MeasurementsWindow(*bench_, measurement_prompts_, this);
 
   stack_ = new QStackedWidget;
   QWidget* start_picture = StartPicture(program_dir_);
@@ -167,6 +169,9 @@ void TForm1::Timer1Timer() {
     modal_.show_warning(*warning_);
   };
   TimerTick(*bench_, c);
+  const double seconds = static_cast<double>(clock_.now_ms()) / 1000;
+  chart_->on_tick(seconds);
+  measurements_->on_tick(seconds);
 }
 
 void TForm1::choose_kind(int32_t kind) {
@@ -277,6 +282,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     timer_.stop();
     box_->hide();
     magnifier_->hide();
+    chart_->hide();
+    measurements_->hide();
     event->accept();
   } else {
     event->ignore();
@@ -330,6 +337,8 @@ void TForm1::show_bench() {
 }
 
 void TForm1::bench_replaced(bool shown) {
+  chart_->bench_replaced();
+  measurements_->bench_replaced();
   interaction_->StartOver();
   if (shown) return;
   renderer_->rebuild_all_pictures();

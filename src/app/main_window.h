@@ -8,9 +8,11 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/chart_window.h"
 #include "app/components_box.h"
 #include "app/document_commands.h"
 #include "app/guide_window.h"
+#include "app/measurements_window.h"
 #include "app/modal_port.h"
 #include "app/platform.h"
 #include "app/side_windows.h"
@@ -46,6 +48,8 @@ struct WindowActions {
   QAction* save = nullptr;
   QAction* save_as = nullptr;
   QAction* components_box = nullptr;  // the View menu's check item
+  QAction* chart = nullptr;           // View > Chart
+  QAction* measurements = nullptr;    // View > Measurements
   EditActions edit;                   // the Edit menu
   EditActions context;                // the bench's context menu
 };
@@ -71,6 +75,8 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   TForm8& components_box() { return *box_; }
   Form_big& magnifier() { return *magnifier_; }
   Form4& warning() { return *warning_; }
+  ChartWindow& chart() { return *chart_; }
+  MeasurementsWindow& measurements() { return *measurements_; }
   DesktopSound& sound() { return *sound_; }
   const WindowActions& actions() const { return actions_; }
   QMenu* edit_menu() const { return edit_menu_; }
@@ -153,6 +159,9 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   bool showing_unsolved_ = false;
   Form4* warning_ = nullptr;
   GuideWindow* guide_ = nullptr;
+  DesktopMeasurementPrompts measurement_prompts_;
+  ChartWindow* chart_ = nullptr;
+  MeasurementsWindow* measurements_ = nullptr;
   QMenu* edit_menu_ = nullptr;
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;

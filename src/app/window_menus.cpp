@@ -129,6 +129,14 @@ void TForm1::build_menus() {
   bar->setChecked(true);
   actions_.components_box = add(view, "&Components box", [this](bool on) { box_->setVisible(on); });
   actions_.components_box->setCheckable(true);
+  const auto show_tool = [](QWidget* w) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+  };
+  actions_.chart = add(view, "C&hart", [this, show_tool] { show_tool(chart_); });
+  actions_.measurements =
+      add(view, "&Measurements", [this, show_tool] { show_tool(measurements_); });
   QMenu* internet = menuBar()->addMenu("&Internet");
   add(internet, "Home &Page", [this] { open_address(QUrl(HOME_PAGE)); });
   add(internet, "&Mail to Us", [this] { open_address(QUrl(MAIL)); });

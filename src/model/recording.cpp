@@ -1,5 +1,6 @@
 #include "model/recording.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -117,13 +118,15 @@ bool Recording::on_bench(size_t column) const {
   return rows() > 0 && value(rows() - 1, column).has_value();
 }
 
-void Recording::erase_row(size_t row) {
-  if (row >= rows()) return;
-  const auto from = static_cast<std::ptrdiff_t>(cell(row, 0));
-  const auto to = static_cast<std::ptrdiff_t>(cell(row + 1, 0));
+void Recording::erase_rows(size_t first, size_t count) {
+  if (first >= rows()) return;
+  const size_t last = first + std::min(count, rows() - first);
+  const auto from = static_cast<std::ptrdiff_t>(cell(first, 0));
+  const auto to = static_cast<std::ptrdiff_t>(cell(last, 0));
   values_.erase(values_.begin() + from, values_.begin() + to);
   present_.erase(present_.begin() + from, present_.begin() + to);
-  times_.erase(times_.begin() + static_cast<std::ptrdiff_t>(row));
+  times_.erase(times_.begin() + static_cast<std::ptrdiff_t>(first),
+               times_.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
 void Recording::clear_rows() {

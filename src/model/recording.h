@@ -46,7 +46,10 @@ class Recording {
   // RecordOnBench tells whether its component is still there.
   bool on_bench(size_t column) const;
 
-  void erase_row(size_t row);
+  void erase_row(size_t row) { erase_rows(row, 1); }
+  // Rows `first` to `first + count - 1`, as far as they exist: a chart lets
+  // go of its oldest minute at once rather than a row at every tick.
+  void erase_rows(size_t first, size_t count);
   // Drops every row and keeps the columns.
   void clear_rows();
 

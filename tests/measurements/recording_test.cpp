@@ -97,6 +97,14 @@ TEST_F(TwoBulbs, ChosenColumnsOnlyInTheirOrder) {
   EXPECT_EQ(rec.times()[0], 1);
   EXPECT_TRUE(std::isnan(rec.numbers(1)[0]));
   rec.erase_row(5);  // no such row: nothing happens
+  for (double seconds : {2, 3, 4}) rec.record(t.bench, seconds);
+  rec.erase_rows(1, 2);
+  ASSERT_EQ(rec.rows(), 2u);
+  EXPECT_EQ(rec.times()[1], 4);
+  EXPECT_NEAR(*rec.value(1, 0), 3, 1e-12);
+  rec.erase_rows(1, 99);  // as far as there are rows
+  ASSERT_EQ(rec.rows(), 1u);
+  EXPECT_EQ(rec.times()[0], 1);
   rec.clear_rows();
   EXPECT_EQ(rec.rows(), 0u);
   EXPECT_EQ(rec.columns().size(), 2u);
