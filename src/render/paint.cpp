@@ -117,6 +117,19 @@ void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2) {
   });
 }
 
+void DrawPicture(PaintContext& c, int x, int y, Pic pic) {
+  if (c.one_to_one) {
+    c.p.drawImage(x, y, c.pics.keyed(pic));
+  } else {
+    DrawScaled(c.p, x, y, c.pics.keyed(pic, c.picture_scale));
+  }
+}
+
+void DrawScaled(QPainter& p, int x, int y, const QImage& picture) {
+  const double ratio = picture.devicePixelRatio();
+  p.drawImage(QRectF(x, y, picture.width() / ratio, picture.height() / ratio), picture);
+}
+
 void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2) {
   Pen(p, QColor(255, 0, 0));
   Frame(p, x1, y1, x2, y2);

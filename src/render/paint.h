@@ -55,7 +55,13 @@ class Stamps {
   // (ox, oy), setting its own pen and brush, within `reach` pixels.
   template <class Draw>
   void draw(QPainter& p, const Key& key, int x, int y, int reach, Draw draw) {
+    // A stamp is a copy of pixels: only where bench pixels are the device's
+    // pixels. Painted larger, or as shapes on a page, the shape is drawn.
     const QPaintDevice* device = p.device();
+    if (!p.transform().isIdentity() || device->devType() != QInternal::Image) {
+      draw(p, x, y);
+      return;
+    }
     if (x < reach || y < reach || x + reach >= device->width() || y + reach >= device->height()) {
       draw(p, x, y);
       return;
@@ -96,6 +102,11 @@ class TextLayouts {
   std::map<std::pair<const QFont*, QString>, Layout> layouts_;
 };
 
+// Apparatus and bulb pictures turned for a pose at a scale, kept while the
+// bench is painted at that scale: by picture (bulbs after the apparatus),
+// scale, pose and whether the kind flips instead of turning.
+using TurnedPictures = std::map<std::array<int, 4>, QImage>;
+
 struct PaintContext {
   QPainter& p;
   Bench& bench;
@@ -105,6 +116,15 @@ struct PaintContext {
   StatePictures& state_pictures;
   Stamps& stamps;
   TextLayouts& texts;
+  TurnedPictures& turned;
+  // Painted 1:1 onto the bench's own image, where the element pictures are
+  // copied pixel for pixel. Otherwise the bench is painted larger or
+  // smaller, or onto a page, and each component's look is drawn afresh:
+  // symbols as lines, apparatus pictures drawn at `picture_scale`.
+  bool one_to_one = true;
+  int picture_scale = 1;
+  // An SVG or PDF page, where a wire is one line, not stripes of pixels.
+  bool vector = false;
   bool circuit_view() const { return bench.circuit_view != 0; }
   bool selected(int32_t kind, int index) const {
     return selection.selected_kind == kind && selection.selected_index == index;
@@ -135,6 +155,13 @@ void Box(QPainter& p, int x1, int y1, int x2, int y2, const QColor& fill);
 void Ellipse(QPainter& p, int x1, int y1, int x2, int y2);
 // The same ellipse in the painter's pen and brush, copied from a stamp.
 void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2);
+// An apparatus picture with its top-left corner at (x, y): the one read,
+// painting 1:1, else the one drawn at the picture scale.
+void DrawPicture(PaintContext& c, int x, int y, Pic pic);
+// A picture drawn at a scale (its device pixel ratio) over the part of the
+// bench it stands for, its top-left corner at (x, y).
+void DrawScaled(QPainter& p, int x, int y, const QImage& picture);
+
 // A red outline around the body of a selected component.
 void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2);
 
