@@ -139,8 +139,7 @@ void BenchRenderer::paint_onto(QPainter& p, const PaintTarget& target) {
                  turned_};
   // At scale 1 the element pictures serve, as on the bench's own picture.
   c.one_to_one = !target.vector && target.scale == 1;
-  c.picture_scale =
-      target.vector ? PictureSet::MAX_PICTURE_SCALE : PictureScaleFor(target.scale);
+  c.picture_scale = target.vector ? PictureSet::MAX_PICTURE_SCALE : PictureScaleFor(target.scale);
   c.vector = target.vector;
   paint_passes(c);
   p.restore();

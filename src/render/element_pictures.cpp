@@ -259,8 +259,7 @@ QTransform PoseTransform(int32_t kind, int32_t pose, QSize size) {
 }
 
 // A picture turned for a pose at a scale, turned when first drawn so.
-const QImage& TurnedPicture(PaintContext& c, const ElementLook& look, int32_t kind,
-                            int32_t pose) {
+const QImage& TurnedPicture(PaintContext& c, const ElementLook& look, int32_t kind, int32_t pose) {
   const bool flips = RotateRuleOf(kind) == RotateRule::Flip;
   const int index = look.bulb >= 0 ? PICTURE_COUNT + look.bulb : static_cast<int>(look.picture);
   const std::array<int, 4> key{index, c.picture_scale, pose, flips ? 1 : 0};

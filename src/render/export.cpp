@@ -34,8 +34,8 @@ bool WritePdf(BenchRenderer& renderer, QSaveFile& file) {
   QPdfWriter pdf(&file);
   pdf.setTitle("Zentrik Voltaro bench");
   pdf.setCreator("Zentrik Voltaro");
-  pdf.setPageSize(QPageSize(QSizeF(WIDTH, HEIGHT) * POINTS_PER_PIXEL, QPageSize::Point,
-                            "Bench", QPageSize::ExactMatch));
+  pdf.setPageSize(QPageSize(QSizeF(WIDTH, HEIGHT) * POINTS_PER_PIXEL, QPageSize::Point, "Bench",
+                            QPageSize::ExactMatch));
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
   pdf.setResolution(96);
   QPainter p;
