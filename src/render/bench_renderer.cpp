@@ -41,10 +41,14 @@ void BenchRenderer::element_moved(int from, int to) {
 }
 
 void BenchRenderer::Draw_obj() {
-  // The drawing's changes come first and in drawing order; a diode that
-  // turns re-runs the analysis, which repaints the whole bench inside this
-  // pass, so the picture is painted once the bench has come to rest.
+  // The drawing's changes come first and in drawing order. A diode that
+  // turns re-runs the analysis from inside them, and that run's redraw only
+  // applies its own changes: the picture is painted once, by the outermost
+  // redraw, when the bench has come to rest.
+  ++applying_rules_;
   ApplyStateRules(bench_, clock_ ? &motion_ : nullptr, clock_ ? clock_->now_ms() : 0);
+  --applying_rules_;
+  if (applying_rules_ > 0) return;
   if (view_scale_ == 1) {
     paint();
   } else {

@@ -130,6 +130,7 @@ class BenchRenderer : public BenchObserver {
   // painter's scale: the 1:1 picture, the window's, and the rest.
   TextLayouts texts_, view_texts_, other_texts_;
   MotionStamps motion_;
+  int applying_rules_ = 0;  // redraws inside the state rules of another
   bool painting_ = false;
 };
 

@@ -21,6 +21,15 @@ QFont BenchFont(int pixels, bool bold) {
 
 }  // namespace
 
+int Stamps::WholeScale(const QPainter& p) {
+  const QTransform t = p.transform();
+  if (p.device()->devType() != QInternal::Image || t.type() > QTransform::TxScale) return 0;
+  const int scale = static_cast<int>(t.m11());
+  const bool whole = scale >= 1 && scale <= 8 && t.m11() == scale && t.m22() == scale &&
+                     t.dx() == 0 && t.dy() == 0;
+  return whole ? scale : 0;
+}
+
 QColor BenchColor(int32_t v) {
   return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
 }

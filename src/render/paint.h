@@ -44,8 +44,10 @@ using StatePictures = std::map<StatePictureKey, QImage>;
 // arrowheads, the rings of meter symbols and switch contacts) are rasterised
 // once into a see-through stamp and copied after that. A copy covers exactly
 // the pixels a fresh drawing would, since the raster of a shape is the same
-// under whole-pixel shifts; a shape that would reach off the bench is drawn
-// afresh all the same.
+// under whole-pixel shifts: on a picture whose every bench pixel is a whole
+// number of its pixels (the bench itself, or the window's picture zoomed to
+// 200 %, 300 %, 400 %). Painted at another scale or on a page, and where it
+// would reach off the bench, a shape is drawn afresh all the same.
 class Stamps {
  public:
   // Names a shape together with its pen and brush.
@@ -55,31 +57,41 @@ class Stamps {
   // (ox, oy), setting its own pen and brush, within `reach` pixels.
   template <class Draw>
   void draw(QPainter& p, const Key& key, int x, int y, int reach, Draw draw) {
-    // A stamp is a copy of pixels: only where bench pixels are the device's
-    // pixels. Painted larger, or as shapes on a page, the shape is drawn.
+    const int scale = WholeScale(p);
     const QPaintDevice* device = p.device();
-    if (!p.transform().isIdentity() || device->devType() != QInternal::Image) {
+    if (scale == 0 || x < reach || y < reach || (x + reach) * scale >= device->width() ||
+        (y + reach) * scale >= device->height()) {
       draw(p, x, y);
       return;
     }
-    if (x < reach || y < reach || x + reach >= device->width() || y + reach >= device->height()) {
-      draw(p, x, y);
-      return;
-    }
-    auto it = stamps_.find(key);
+    auto it = stamps_.find({key, scale});
     if (it == stamps_.end()) {
-      QImage stamp(2 * reach + 1, 2 * reach + 1, QImage::Format_ARGB32_Premultiplied);
+      const int side = (2 * reach + 1) * scale;
+      QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
       stamp.fill(Qt::transparent);
       QPainter sp(&stamp);
+      sp.scale(scale, scale);
       draw(sp, reach, reach);
       sp.end();
-      it = stamps_.emplace(key, std::move(stamp)).first;
+      it = stamps_.emplace(std::pair{key, scale}, std::move(stamp)).first;
     }
-    p.drawImage(x - reach, y - reach, it->second);
+    if (scale == 1) {
+      p.drawImage(x - reach, y - reach, it->second);
+    } else {
+      // The stamp's pixels go straight onto the device's.
+      const QTransform bench = p.transform();
+      p.resetTransform();
+      p.drawImage((x - reach) * scale, (y - reach) * scale, it->second);
+      p.setTransform(bench);
+    }
   }
 
  private:
-  std::map<Key, QImage> stamps_;
+  // How many device pixels a bench pixel is when the painter maps bench
+  // pixels onto a picture by a whole number alone, else 0.
+  static int WholeScale(const QPainter& p);
+
+  std::map<std::pair<Key, int>, QImage> stamps_;
 };
 
 // Text in the bench's own styles (captions, readings, symbol letters) is
