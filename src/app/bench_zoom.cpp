@@ -83,7 +83,10 @@ void BenchZoom::set_zoom(double zoom, QPointF anchor) {
 }
 
 void BenchZoom::apply(double zoom) {
-  const double scale = zoom * view_.devicePixelRatioF();
+  // At most four screen pixels per bench pixel: beyond that (400 % on a
+  // screen of pixel ratio 2) the picture would take hundreds of megabytes
+  // for detail no eye sees, and the screen enlarges the last step.
+  const double scale = std::min(zoom * view_.devicePixelRatioF(), MAX_ZOOM);
   if (scale != renderer_.view_scale() && before_change) before_change();
   view_.set_zoom(zoom);
   renderer_.set_view_scale(scale);

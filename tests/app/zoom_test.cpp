@@ -256,5 +256,34 @@ TEST_F(WindowFixture, CtrlWheelZoomsAboutThePointer) {
   EXPECT_DOUBLE_EQ(window.zoom().zoom(), 1.25);
 }
 
+// The magnifier paints its 140 x 140 bench pixels as large as its window
+// is, afresh when the window grows: the selected resistor's red outline,
+// its left edge 28 bench pixels right of the square's, lands 28 times the
+// magnification into the square.
+TEST(Magnifier, PaintsTheBenchAtItsMagnification) {
+  ZoomedBench t(2);
+  t.window.mouse().set_pending_kind(KIND_MAGNIFIER);
+  t.window.mouse().Image1MouseDown(LEFT_BUTTON, 0, 300, 200);
+  Form_big& magnifier = t.window.magnifier();
+  ASSERT_TRUE(magnifier.isVisible());
+  // Every repaint of the bench refreshes the magnifier.
+  t.window.mouse().Select(KIND_FIXED_RESISTOR, 0);
+  t.window.renderer().Draw_obj();
+  for (int side : {300, 420}) {
+    SCOPED_TRACE(side);
+    magnifier.resize(side, side);
+    const QImage& square = magnifier.square();
+    ASSERT_EQ(square.size(), QSize(side, side));
+    const double k = side / 140.0;
+    // The outline's left edge at bench x 258, the square's at 230.
+    const int edge = static_cast<int>(28 * k);
+    const int row = static_cast<int>(70 * k);
+    bool red = false;
+    for (int x = edge - 2; x <= edge + 2; ++x) red = red || square.pixel(x, row) == qRgb(255, 0, 0);
+    EXPECT_TRUE(red);
+    EXPECT_EQ(square.pixel(edge - 8, row), qRgb(255, 255, 255));
+  }
+}
+
 }  // namespace
 }  // namespace voltaro
