@@ -105,8 +105,11 @@ Point BenchView::ToBench(QPointF widget, double zoom) {
 }
 
 bool BenchView::event(QEvent* event) {
-  if (event->type() == QEvent::ScreenChangeInternal && screen_changed) screen_changed();
-  return QWidget::event(event);
+  const bool on_screen =
+      event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal;
+  const bool handled = QWidget::event(event);
+  if (on_screen && screen_changed) screen_changed();
+  return handled;
 }
 
 void BenchView::paintEvent(QPaintEvent* event) {

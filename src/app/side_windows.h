@@ -75,7 +75,8 @@ class BenchView : public QWidget {
   // Ctrl and the wheel: zoom `steps` steps in (or out, below 0) about a
   // point of the widget.
   std::function<void(int steps, QPointF at)> wheel_zoom;
-  // The widget moved to a screen of another pixel ratio.
+  // The widget was shown, or moved to another screen, whose pixel ratio
+  // the picture has to be painted for.
   std::function<void()> screen_changed;
 
  protected:
