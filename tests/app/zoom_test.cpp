@@ -256,6 +256,25 @@ TEST_F(WindowFixture, CtrlWheelZoomsAboutThePointer) {
   EXPECT_DOUBLE_EQ(window.zoom().zoom(), 1.25);
 }
 
+// On a screen of pixel ratio 2 (the CTest HighDensityScreen runs this with
+// QT_SCALE_FACTOR=2) the bench is painted with the screen's pixels from its
+// first showing, up to four of them per bench pixel.
+TEST(HighDensity, TheWindowsPictureHasTheScreensPixels) {
+  FakeModal modal;
+  NoClipboard clipboard;
+  TForm1 window{VOLTARO_PROGRAM_DIR, Pictures(), modal, clipboard};
+  window.OpenAtStart(QString(VOLTARO_EXAMPLES) + "/ohms_law.ele");
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const double ratio = window.view().devicePixelRatioF();
+  if (ratio == 1) GTEST_SKIP() << "the screen has a pixel ratio of 1";
+  EXPECT_DOUBLE_EQ(window.renderer().view_scale(), ratio);
+  EXPECT_EQ(window.renderer().view_image().width(), static_cast<int>(1024 * ratio));
+  window.zoom().set_zoom(4, QPointF());
+  EXPECT_DOUBLE_EQ(window.renderer().view_scale(), 4);
+  EXPECT_EQ(window.view().width(), 4096);
+}
+
 // The magnifier paints its 140 x 140 bench pixels as large as its window
 // is, afresh when the window grows: the selected resistor's red outline,
 // its left edge 28 bench pixels right of the square's, lands 28 times the
