@@ -64,10 +64,21 @@ bool BuildFullestBenchLaidOut(Bench& bench) {
   return CountRheostats(bench) > 0;
 }
 
-class PaintCounter : public PaintListener {
+// Counts the analyses (each ends in a redraw) and the paints of a move.
+class Counter : public PaintListener, public BenchObserver {
  public:
+  explicit Counter(BenchRenderer& renderer) : renderer_(renderer) {}
   void painted() override { ++paints; }
-  int64_t paints = 0;
+  void analysed(Bench& bench) override {
+    ++analyses;
+    renderer_.analysed(bench);
+  }
+  void element_moved(int from, int to) override { renderer_.element_moved(from, to); }
+  void replaced(Bench& bench) override { renderer_.replaced(bench); }
+  int64_t paints = 0, analyses = 0;
+
+ private:
+  BenchRenderer& renderer_;
 };
 
 // One pointer move of a slider drag at a zoom (in percent), to and fro
@@ -92,8 +103,9 @@ void BM_DragSlider(benchmark::State& state) {
   QuietPorts ports;
   BenchInteraction mouse(*bench, renderer, ports, ports, ports);
   Settle(*bench);
-  PaintCounter counter;
+  Counter counter(renderer);
   renderer.set_listener(&counter);
+  bench->observer = &counter;
 
   const RheostatRecord& r = bench->rheostats[0];
   const int knob = r.x - 29 + static_cast<int>(std::trunc(60 * r.slider));
@@ -113,6 +125,9 @@ void BM_DragSlider(benchmark::State& state) {
   state.counters["variables"] = bench->scratch->system.size();
   state.counters["paints_per_move"] =
       benchmark::Counter(static_cast<double>(counter.paints), benchmark::Counter::kAvgIterations);
+  state.counters["analyses_per_move"] =
+      benchmark::Counter(static_cast<double>(counter.analyses), benchmark::Counter::kAvgIterations);
+  bench->observer = &renderer;
 }
 BENCHMARK(BM_DragSlider)
     ->ArgNames({"zoom", "random_wires"})
