@@ -38,6 +38,7 @@ class QuietModal : public ModalPort {
   void show_about() override {}
   QString picture_path() override { return {}; }
   bool print_dialog(QPrinter&) override { return false; }
+  DrawingTarget drawing_target() override { return {}; }
   void page_setup(QPrinter&) override {}
 };
 

@@ -3,11 +3,13 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
+#include "app/drawing_dialog.h"
 #include "app/picture_dialog.h"
 #include "dialogs/property_dialogs.h"
 #include "render/paint.h"
@@ -88,6 +90,20 @@ void DesktopModal::show_about() {
 QString DesktopModal::picture_path() {
   PictureFileDialog dialog(owner_);
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+DrawingTarget DesktopModal::drawing_target() {
+  DrawingFileDialog dialog(owner_);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  DrawingTarget target{dialog.selectedFiles().value(0), 1};
+  if (!target.path.endsWith(".png", Qt::CaseInsensitive)) return target;
+  bool ok = false;
+  const QStringList sizes = DrawingFileDialog::PictureSizes();
+  const QString size =
+      QInputDialog::getItem(owner_, "Export Drawing", "Picture size:", sizes, 1, false, &ok);
+  if (!ok) return {};
+  target.scale = static_cast<int>(sizes.indexOf(size)) + 1;
+  return target;
 }
 
 bool DesktopModal::print_dialog(QPrinter& printer) {

@@ -35,6 +35,7 @@ class DesktopModal : public ModalPort {
   void show_about() override;
   QString picture_path() override;
   bool print_dialog(QPrinter& printer) override;
+  DrawingTarget drawing_target() override;
   void page_setup(QPrinter& printer) override;
 
  private:

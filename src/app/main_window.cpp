@@ -83,10 +83,17 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
 
   stack_ = new QStackedWidget;
   QWidget* start_picture = StartPicture(program_dir_);
-  view_ = new BenchView(renderer_->image());
+  view_ = new BenchView(*renderer_);
   scroll_ = new QScrollArea;
   scroll_->setWidget(view_);
   scroll_->setBackgroundRole(QPalette::Dark);
+  // A bench smaller than the window, zoomed out or fitted to a screen,
+  // stands in the middle.
+  scroll_->setAlignment(Qt::AlignCenter);
+  zoom_ = new BenchZoom(*scroll_, *view_, *renderer_);
+  // A wire being drawn is dropped, its rubber line with it, as by any
+  // command.
+  zoom_->before_change = [this] { interaction_->AbandonWire(); };
   stack_->addWidget(start_picture);
   stack_->addWidget(scroll_);
   stack_->setCurrentWidget(start_picture);
@@ -107,6 +114,9 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   view_->released = [this](int b, int x, int y) { interaction_->Image1MouseUp(b, 0, x, y); };
   view_->double_clicked = [this] { interaction_->Image1DblClick(); };
   renderer_->set_listener(this);
+  magnifier_->paint_bench = [this](QPoint centre, int span, int side) {
+    return renderer_->paint_square({centre.x(), centre.y()}, span, side);
+  };
   box_->kind_chosen = [this](int32_t kind) { choose_kind(kind); };
   box_->visibility_changed = [this](bool shown) { actions_.components_box->setChecked(shown); };
 
@@ -190,6 +200,21 @@ void TForm1::SavePicture() {
       break;
     case ExportOutcome::Failed:
       status_message(PICTURE_NOT_WRITTEN);
+      break;
+  }
+}
+
+void TForm1::ExportBenchDrawing() {
+  const DrawingTarget target = modal_.drawing_target();
+  if (target.path.isEmpty()) return;
+  switch (ExportDrawing(*renderer_, target.path, target.scale)) {
+    case ExportOutcome::Written:
+      break;
+    case ExportOutcome::NotAPictureName:
+      status_message(DRAWING_NAME_REFUSED);
+      break;
+    case ExportOutcome::Failed:
+      status_message(DRAWING_NOT_WRITTEN);
       break;
   }
 }
@@ -293,21 +318,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // What the mouse handling asks of the window.
 void TForm1::show_context_menu(Point at) {
   UpdateEditMenus();
-  modal_.popup(*context_menu_, view_->mapToGlobal(QPoint(at.x, at.y)));
+  modal_.popup(*context_menu_, view_->mapToGlobal(QPointF(at.x, at.y) * view_->zoom()).toPoint());
 }
 
 void TForm1::show_black_box_menu(Point at) {
-  modal_.popup(*black_box_menu_, view_->mapToGlobal(QPoint(at.x, at.y)));
+  modal_.popup(*black_box_menu_, view_->mapToGlobal(QPointF(at.x, at.y) * view_->zoom()).toPoint());
 }
 
 void TForm1::show_magnifier(Point centre) {
-  magnifier_->copy_from(renderer_->image(), QPoint(centre.x, centre.y));
+  magnifier_->look_at(QPoint(centre.x, centre.y));
   magnifier_->show();
 }
 
 void TForm1::refresh_magnifier() {
   const Point c = interaction_->view().zoom_centre;
-  magnifier_->copy_from(renderer_->image(), QPoint(c.x, c.y));
+  magnifier_->look_at(QPoint(c.x, c.y));
 }
 
 bool TForm1::magnifier_visible() {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/bench_zoom.h"
 #include "app/chart_window.h"
 #include "app/components_box.h"
 #include "app/document_commands.h"
@@ -31,6 +32,11 @@ inline constexpr const char* PICTURE_NAME_REFUSED =
     "Nothing was written: a picture's name ends in .bmp or .jpg";
 inline constexpr const char* PICTURE_NOT_WRITTEN =
     "Nothing was written: the picture could not be saved there";
+// What it says when Export Drawing writes nothing.
+inline constexpr const char* DRAWING_NAME_REFUSED =
+    "Nothing was written: a drawing's name ends in .svg, .pdf, .png, .bmp or .jpg";
+inline constexpr const char* DRAWING_NOT_WRITTEN =
+    "Nothing was written: the drawing could not be saved there";
 
 // The commands of the Edit menu, which the bench's context menu offers too.
 struct EditActions {
@@ -79,6 +85,8 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   MeasurementsWindow& measurements() { return *measurements_; }
   DesktopSound& sound() { return *sound_; }
   const WindowActions& actions() const { return actions_; }
+  BenchZoom& zoom() { return *zoom_; }
+  BenchView& view() { return *view_; }
   QMenu* edit_menu() const { return edit_menu_; }
   // Runs the enabling rule of the Edit and context menus. It also runs
   // before every key press is matched against the shortcuts, so Del,
@@ -101,6 +109,8 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   // picture that is not written is said so in the status bar.
   void SavePicture();
   bool PrintBench(QPrinter& printer);
+  // "Export Drawing…": the bench as a drawing for paper or slides.
+  void ExportBenchDrawing();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -154,6 +164,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   QStackedWidget* stack_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   BenchView* view_ = nullptr;
+  BenchZoom* zoom_ = nullptr;
   TForm8* box_ = nullptr;
   Form_big* magnifier_ = nullptr;
   bool showing_unsolved_ = false;

@@ -17,6 +17,13 @@ class QWidget;
 
 namespace voltaro {
 
+// Where Export Drawing writes, and how many times larger than the bench a
+// bitmap is painted; an empty path when the user cancelled.
+struct DrawingTarget {
+  QString path;
+  int scale = 1;
+};
+
 class ModalPort : public DocumentPrompts, public DialogPort {
  public:
   // Pops a menu up at a screen position and runs the chosen item.
@@ -27,6 +34,7 @@ class ModalPort : public DocumentPrompts, public DialogPort {
   // Where to save the bench picture; empty when cancelled.
   virtual QString picture_path() = 0;
   virtual bool print_dialog(QPrinter& printer) = 0;
+  virtual DrawingTarget drawing_target() = 0;
   virtual void page_setup(QPrinter& printer) = 0;
 };
 

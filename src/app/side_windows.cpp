@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 namespace voltaro {
 namespace {
@@ -23,20 +26,20 @@ int ButtonCode(Qt::MouseButton b) {
 
 // A tool window of its bench window: above that window only, not above the
 // windows of other programs or of another bench.
-Form_big::Form_big(QWidget* parent)
-    : QWidget(parent, Qt::Tool), square_(140, 140, QImage::Format_RGB32) {
+Form_big::Form_big(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName("Form_big");
   setWindowTitle("Zoom");
   resize(300, 300);
-  square_.fill(Qt::white);
 }
 
-void Form_big::copy_from(const QImage& bench, QPoint c) {
-  // Unscaled: the part of the square off the bench stays white.
-  square_.fill(Qt::white);
-  QPainter p(&square_);
-  p.drawImage(QPoint(0, 0), bench, QRect(c.x() - 70, c.y() - 70, 140, 140));
-  p.end();
+void Form_big::look_at(QPoint centre) {
+  centre_ = centre;
+  const int side = std::max(1, std::min(width(), height()));
+  const double ratio = devicePixelRatioF();
+  if (paint_bench) {
+    square_ = paint_bench(centre, 140, static_cast<int>(std::ceil(side * ratio)));
+    square_.setDevicePixelRatio(ratio);
+  }
   update();
 }
 
@@ -45,6 +48,12 @@ void Form_big::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), Qt::white);
   const int side = std::min(width(), height());
   p.drawImage(QRect(0, 0, side, side), square_);
+}
+
+void Form_big::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Painted afresh for the new size, not stretched.
+  if (!square_.isNull()) look_at(centre_);
 }
 
 Form4::Form4(const QString& program_dir, QWidget* parent)
@@ -76,28 +85,55 @@ void Form4::mouseReleaseEvent(QMouseEvent* event) {
   QDialog::mouseReleaseEvent(event);
 }
 
-BenchView::BenchView(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+BenchView::BenchView(const BenchRenderer& renderer, QWidget* parent)
+    : QWidget(parent), renderer_(renderer) {
   setObjectName("Image1");
-  setFixedSize(image.size());
+  setFixedSize(BenchRenderer::WIDTH, BenchRenderer::HEIGHT);
   setMouseTracking(true);
   setCursor(Qt::PointingHandCursor);
 }
 
+void BenchView::set_zoom(double zoom) {
+  zoom_ = zoom;
+  setFixedSize(static_cast<int>(std::ceil(BenchRenderer::WIDTH * zoom)),
+               static_cast<int>(std::ceil(BenchRenderer::HEIGHT * zoom)));
+  update();
+}
+
+Point BenchView::ToBench(QPointF widget, double zoom) {
+  return {static_cast<int32_t>(widget.x() / zoom), static_cast<int32_t>(widget.y() / zoom)};
+}
+
+bool BenchView::event(QEvent* event) {
+  const bool on_screen =
+      event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal;
+  const bool handled = QWidget::event(event);
+  if (on_screen && screen_changed) screen_changed();
+  return handled;
+}
+
 void BenchView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.drawImage(event->rect(), image_, event->rect());
+  // The picture's pixels per widget pixel: the screen's pixel ratio, as
+  // the picture is painted at the zoom times that ratio.
+  const double k = renderer_.view_scale() / zoom_;
+  const QRectF target = event->rect();
+  p.drawImage(target, renderer_.view_image(), QRectF(target.topLeft() * k, target.size() * k));
 }
 
 void BenchView::mousePressEvent(QMouseEvent* e) {
-  if (pressed) pressed(ButtonCode(e->button()), e->position().x(), e->position().y());
+  const Point at = ToBench(e->position(), zoom_);
+  if (pressed) pressed(ButtonCode(e->button()), at.x, at.y);
 }
 
 void BenchView::mouseMoveEvent(QMouseEvent* e) {
-  if (moved) moved(e->position().x(), e->position().y());
+  const Point at = ToBench(e->position(), zoom_);
+  if (moved) moved(at.x, at.y);
 }
 
 void BenchView::mouseReleaseEvent(QMouseEvent* e) {
-  if (released) released(ButtonCode(e->button()), e->position().x(), e->position().y());
+  const Point at = ToBench(e->position(), zoom_);
+  if (released) released(ButtonCode(e->button()), at.x, at.y);
 }
 
 void BenchView::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -105,6 +141,20 @@ void BenchView::mouseDoubleClickEvent(QMouseEvent* e) {
   // press goes on as any other.
   if (e->button() == Qt::LeftButton && double_clicked) double_clicked();
   mousePressEvent(e);
+}
+
+void BenchView::wheelEvent(QWheelEvent* e) {
+  if (!(e->modifiers() & Qt::ControlModifier) || !wheel_zoom) {
+    // The scroll box scrolls.
+    e->ignore();
+    return;
+  }
+  // One step per notch; fine-grained wheels add up to a notch first.
+  wheel_angle_ += e->angleDelta().y();
+  const int steps = wheel_angle_ / 120;
+  wheel_angle_ -= steps * 120;
+  if (steps != 0) wheel_zoom(steps, e->position());
+  e->accept();
 }
 
 }  // namespace voltaro

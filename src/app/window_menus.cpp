@@ -73,6 +73,7 @@ void TForm1::build_menus() {
   add(file, "&Print", [this] {
     if (modal_.print_dialog(printer_)) PrintBench(printer_);
   });
+  add(file, "Export Drawing\u2026", [this] { ExportBenchDrawing(); });
   file->addSeparator();
   add(file, "&Quit", [this] { close(); });
 
@@ -137,6 +138,18 @@ void TForm1::build_menus() {
   actions_.chart = add(view, "C&hart", [this, show_tool] { show_tool(chart_); });
   actions_.measurements =
       add(view, "&Measurements", [this, show_tool] { show_tool(measurements_); });
+  // The bench larger or smaller, for a projector or a small screen.
+  view->addSeparator();
+  add(view, "Zoom In", [this] {
+    zoom_->zoom_in();
+  })->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
+  add(view, "Zoom Out", [this] { zoom_->zoom_out(); })->setShortcut(QKeySequence("Ctrl+-"));
+  add(view, "Actual Size", [this] { zoom_->actual_size(); })->setShortcut(QKeySequence("Ctrl+0"));
+  add(view, "Fit to Window", [this] { zoom_->fit_to_window(); });
+  QAction* full_screen = add(
+      view, "Full Screen", [this](bool on) { on ? showFullScreen() : showNormal(); },
+      QKeySequence(Qt::Key_F11));
+  full_screen->setCheckable(true);
   QMenu* internet = menuBar()->addMenu("&Internet");
   add(internet, "Home &Page", [this] { open_address(QUrl(HOME_PAGE)); });
   add(internet, "&Mail to Us", [this] { open_address(QUrl(MAIL)); });

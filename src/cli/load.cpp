@@ -14,7 +14,8 @@ int Usage() {
                "  voltaro-cli solve [--json] FILE.ele\n"
                "  voltaro-cli convert IN.ele OUT.ele\n"
                "  voltaro-cli trace FILE.ele --ticks N [--csv]\n"
-               "  voltaro-cli render FILE.ele OUT.png [--circuit] [--current-direction]\n";
+               "  voltaro-cli render FILE.ele OUT [--circuit] [--current-direction] [--scale N]\n"
+               "      OUT ends in .png, .bmp, .jpg (painted N = 1..4 times larger), .svg or .pdf\n";
   return EXIT_USAGE;
 }
 

@@ -2,7 +2,10 @@
 // A program of its own so that solving and converting never load Qt's
 // libraries: voltaro-cli hands `render` over to it, arguments unchanged.
 //
-//   voltaro-cli-render FILE.ele OUT.png [--circuit] [--current-direction]
+//   voltaro-cli-render FILE.ele OUT [--circuit] [--current-direction] [--scale N]
+//
+// OUT's ending says what is written: .png, .bmp or .jpg a picture painted N
+// (1 to 4) times larger than the bench, .svg or .pdf a drawing.
 
 #include <QGuiApplication>
 #include <iostream>
@@ -13,6 +16,7 @@
 #include "cli/load.h"
 #include "model/analysis.h"
 #include "render/bench_renderer.h"
+#include "render/export.h"
 #include "render/pictures.h"
 
 namespace {
@@ -20,14 +24,25 @@ namespace {
 using namespace voltaro;
 using namespace voltaro::cli;
 
+// The scale of --scale: a whole number from 1 to 4, or 0.
+int ScaleArgument(const std::string& text) {
+  if (text.size() != 1 || text[0] < '1' || text[0] > '0' + MAX_DRAWING_SCALE) return 0;
+  return text[0] - '0';
+}
+
 int Render(const std::vector<std::string>& args, const std::string& program_dir) {
   bool circuit = false, arrows = false;
+  int scale = 1;
   std::vector<std::string> files;
-  for (const std::string& a : args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     if (a == "--circuit") {
       circuit = true;
     } else if (a == "--current-direction") {
       arrows = true;
+    } else if (a == "--scale" && i + 1 < args.size()) {
+      scale = ScaleArgument(args[++i]);
+      if (scale == 0) return Usage();
     } else if (a.rfind("--", 0) == 0) {
       return Usage();
     } else {
@@ -35,6 +50,11 @@ int Render(const std::vector<std::string>& args, const std::string& program_dir)
     }
   }
   if (files.size() != 2) return Usage();
+  const QString out = QString::fromStdString(files[1]);
+  if (DrawingFormatOf(out) == DrawingFormat::Unknown) {
+    std::cerr << "a picture's name ends in .png, .bmp, .jpg, .svg or .pdf\n";
+    return EXIT_USAGE;
+  }
   // A file that cannot be read says so before anything else is looked for.
   auto bench = std::make_unique<Bench>();
   if (!Load(*bench, files[0])) return EXIT_OPEN_FAILED;
@@ -56,7 +76,7 @@ int Render(const std::vector<std::string>& args, const std::string& program_dir)
   renderer.attach();
   renderer.rebuild_all_pictures();
   Settle(*bench);
-  if (!renderer.image().save(QString::fromStdString(files[1]), "PNG")) {
+  if (ExportDrawing(renderer, out, scale) != ExportOutcome::Written) {
     std::cerr << "save failed!\n";
     return EXIT_SAVE_FAILED;
   }

@@ -3,7 +3,7 @@
 // drawing wires, operating switches, sliders, magnets and the multimeter
 // knob, and the edit commands that act on the selection. It changes the
 // tables and asks for redraws; only drag outlines and rubber lines are drawn
-// here, straight onto the bench picture.
+// here, in XOR through the renderer onto the picture the window shows.
 
 #include <cstdint>
 

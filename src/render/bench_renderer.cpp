@@ -1,8 +1,24 @@
 #include "render/bench_renderer.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/behaviour.h"
 
 namespace voltaro {
+namespace {
+
+// The whole-number scale of the pictures for a bench painted `scale` times
+// larger: the next one up, so a picture is never enlarged.
+int PictureScaleFor(double scale) {
+  return std::clamp(static_cast<int>(std::ceil(scale - 0.01)), 1, PictureSet::MAX_PICTURE_SCALE);
+}
+
+bool WholeNumber(double scale) {
+  return std::fabs(scale - std::round(scale)) < 1e-9;
+}
+
+}  // namespace
 
 BenchRenderer::BenchRenderer(Bench& bench, const PictureSet& pictures, Clock* clock)
     : bench_(bench),
@@ -25,20 +41,44 @@ void BenchRenderer::element_moved(int from, int to) {
 }
 
 void BenchRenderer::Draw_obj() {
-  // The drawing's changes come first and in drawing order; a diode that
-  // turns re-runs the analysis, which repaints the whole bench inside this
-  // pass, so the picture is painted once the bench has come to rest.
+  // The drawing's changes come first and in drawing order. A diode that
+  // turns re-runs the analysis from inside them, and that run's redraw only
+  // applies its own changes: the picture is painted once, by the outermost
+  // redraw, when the bench has come to rest.
+  ++applying_rules_;
   ApplyStateRules(bench_, clock_ ? &motion_ : nullptr, clock_ ? clock_->now_ms() : 0);
-  paint();
+  --applying_rules_;
+  if (applying_rules_ > 0) return;
+  if (view_scale_ == 1) {
+    paint();
+  } else {
+    paint_view();
+  }
   if (listener_) listener_->painted();
 }
 
-void BenchRenderer::paint() {
-  if (painting_) return;
-  painting_ = true;
-  QPainter p(&image_);
-  PaintContext c{p,       bench_, pictures_, *selection_, element_pictures_, state_pictures_,
-                 stamps_, texts_};
+const QImage& BenchRenderer::image() const {
+  // Painting it reads the bench and fills only what is kept for painting.
+  if (!image_current_) const_cast<BenchRenderer*>(this)->paint();
+  return image_;
+}
+
+void BenchRenderer::set_view_scale(double scale) {
+  if (scale == view_scale_ || !(scale > 0)) return;
+  view_scale_ = scale;
+  if (scale == 1) {
+    view_ = QImage();
+    paint();
+  } else {
+    view_ = QImage(static_cast<int>(std::ceil(WIDTH * scale)),
+                   static_cast<int>(std::ceil(HEIGHT * scale)), QImage::Format_RGB32);
+    paint_view();
+  }
+  if (listener_) listener_->painted();
+}
+
+void BenchRenderer::paint_passes(PaintContext& c) {
+  QPainter& p = c.p;
   p.setPen(Qt::white);
   p.setBrush(Qt::white);
   p.drawRect(0, 0, WIDTH, HEIGHT);
@@ -52,9 +92,82 @@ void BenchRenderer::paint() {
   }
   DrawWires(c);
   PaintPass(c, DrawPass::BlackBoxes);
+}
+
+void BenchRenderer::paint() {
+  if (painting_) return;
+  painting_ = true;
+  QPainter p(&image_);
+  PaintContext c{p,       bench_, pictures_, *selection_, element_pictures_, state_pictures_,
+                 stamps_, texts_, turned_};
+  paint_passes(c);
   p.end();
   texts_.sweep();
+  image_current_ = true;
   painting_ = false;
+}
+
+void BenchRenderer::paint_view() {
+  if (painting_) return;
+  painting_ = true;
+  QPainter p(&view_);
+  p.scale(view_scale_, view_scale_);
+  if (!WholeNumber(view_scale_)) p.setRenderHint(QPainter::SmoothPixmapTransform);
+  PaintContext c{p,       bench_,      pictures_, *selection_, element_pictures_, state_pictures_,
+                 stamps_, view_texts_, turned_};
+  c.one_to_one = false;
+  c.picture_scale = PictureScaleFor(view_scale_);
+  paint_passes(c);
+  p.end();
+  view_texts_.sweep();
+  // The 1:1 picture no longer shows the bench as it stands.
+  image_current_ = false;
+  painting_ = false;
+}
+
+void BenchRenderer::paint_onto(QPainter& p, const PaintTarget& target) {
+  if (painting_) return;
+  painting_ = true;
+  p.save();
+  if (!target.vector && !WholeNumber(target.scale)) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+  }
+  PaintContext c{p,
+                 bench_,
+                 pictures_,
+                 target.selection ? *selection_ : nothing_selected_,
+                 element_pictures_,
+                 state_pictures_,
+                 stamps_,
+                 other_texts_,
+                 turned_};
+  // At scale 1 the element pictures serve, as on the bench's own picture.
+  c.one_to_one = !target.vector && target.scale == 1;
+  c.picture_scale = target.vector ? PictureSet::MAX_PICTURE_SCALE : PictureScaleFor(target.scale);
+  c.vector = target.vector;
+  paint_passes(c);
+  p.restore();
+  other_texts_.sweep();
+  painting_ = false;
+}
+
+QImage BenchRenderer::paint_square(Point centre, int span, int side) {
+  QImage square(side, side, QImage::Format_RGB32);
+  square.fill(Qt::white);
+  const double scale = static_cast<double>(side) / span;
+  QPainter p(&square);
+  p.scale(scale, scale);
+  p.translate(-(centre.x - span / 2), -(centre.y - span / 2));
+  paint_onto(p, {.scale = scale});
+  return square;
+}
+
+void BenchRenderer::draw_feedback(const std::function<void(QPainter&)>& draw) {
+  QPainter p(view_scale_ == 1 ? &image_ : &view_);
+  if (view_scale_ != 1) p.scale(view_scale_, view_scale_);
+  p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  p.setBrush(Qt::NoBrush);
+  draw(p);
 }
 
 void BenchRenderer::make_fact_two_obj_pic(int slot) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <array>
+#include <functional>
 
 #include "model/bench.h"
 #include "model/bench_observer.h"
@@ -25,6 +26,18 @@ class PaintListener {
   ~PaintListener() = default;
 };
 
+// How the bench is painted onto a device other than its own 1:1 image.
+struct PaintTarget {
+  // Device pixels per bench pixel; the painter maps bench pixels to the
+  // device already.
+  double scale = 1;
+  // An SVG or PDF page: shapes stay shapes, and pictures go in drawn at
+  // the largest picture scale.
+  bool vector = false;
+  // The red outline of what is selected; a drawing for paper has none.
+  bool selection = true;
+};
+
 class BenchRenderer : public BenchObserver {
  public:
   static constexpr int WIDTH = 1024;
@@ -44,7 +57,8 @@ class BenchRenderer : public BenchObserver {
   void replaced(Bench&) override { rebuild_all_pictures(); }
 
   // Repaints the whole bench: the changes the drawing makes to the bench
-  // first (state rules, moving apparatus), then the picture.
+  // first (state rules, moving apparatus), then the picture the window
+  // shows.
   void Draw_obj();
   // Rebuilds the element picture of one two-terminal slot for its kind, pose
   // and the current view.
@@ -55,8 +69,33 @@ class BenchRenderer : public BenchObserver {
   void toggle_circuit_view();
   void toggle_current_direction();
 
-  const QImage& image() const { return image_; }
-  QImage& image() { return image_; }
+  // The 1:1 bench picture that Save as Picture, printing and the tests
+  // read. While the window shows the bench at another scale it is painted
+  // only when asked for, from the bench as it stands: a picture kept of the
+  // bench, whoever asks for it.
+  const QImage& image() const;
+  // The picture the window shows: the bench painted at the view scale, the
+  // 1:1 picture itself at scale 1.
+  const QImage& view_image() const { return view_scale_ == 1 ? image_ : view_; }
+  double view_scale() const { return view_scale_; }
+  // Device pixels per bench pixel of the window's picture (its zoom times
+  // the screen's pixel ratio). Repaints that picture at once; nothing on
+  // the bench changes.
+  void set_view_scale(double scale);
+
+  // Paints the bench as it stands, reading it only, onto a painter that
+  // maps bench pixels to its device.
+  void paint_onto(QPainter& p, const PaintTarget& target);
+  // The square of the bench `span` pixels wide round `centre`, painted
+  // `side` device pixels wide, with white off the bench.
+  QImage paint_square(Point centre, int span, int side);
+
+  // Draws the mouse's feedback (drag outlines, the black-box band, the
+  // rubber line, the dots of a wire being drawn) in XOR onto the picture the
+  // window shows, through `draw` in bench pixels: drawn a second time at the
+  // same place, it is gone again. The next repaint takes it away too.
+  void draw_feedback(const std::function<void(QPainter&)>& draw);
+
   QImage& element_picture(int slot) { return element_pictures_[slot]; }
   MotionStamps& motion() { return motion_; }
   // Outlines what `owner` holds selected from the next repaint on; the
@@ -67,20 +106,31 @@ class BenchRenderer : public BenchObserver {
   void set_listener(PaintListener* listener) { listener_ = listener; }
 
  private:
+  // Paints the 1:1 picture; nothing but the picture and what is kept for
+  // painting changes.
   void paint();
+  void paint_view();
+  void paint_passes(PaintContext& c);
 
   Bench& bench_;
   PaintListener* listener_ = nullptr;
   const PictureSet& pictures_;
   Clock* clock_;
   QImage image_;
+  bool image_current_ = true;
+  double view_scale_ = 1;
+  QImage view_;
   const Selection nothing_selected_;
   const Selection* selection_ = &nothing_selected_;
   std::array<QImage, TWO_TERMINAL_SLOTS> element_pictures_;
   StatePictures state_pictures_;
+  TurnedPictures turned_;
   Stamps stamps_;
-  TextLayouts texts_;
+  // Laid-out text for each kind of picture, since a layout is made for the
+  // painter's scale: the 1:1 picture, the window's, and the rest.
+  TextLayouts texts_, view_texts_, other_texts_;
   MotionStamps motion_;
+  int applying_rules_ = 0;  // redraws inside the state rules of another
   bool painting_ = false;
 };
 
@@ -182,7 +232,26 @@ void BellSymbol(QPainter& p, const ElementRecord& e, int cx, int cy);
 void DiodeSymbol(QPainter& p, const ElementRecord& e, int cx, int cy);
 
 // Element pictures (element_pictures.cpp).
+using SymbolRoutine = void (*)(QPainter& p, const ElementRecord& e, int cx, int cy);
+// What a two-terminal component's element picture shows before it is turned
+// for the pose: an apparatus picture, a bulb picture, or a circuit symbol
+// drawn round the unturned centre (entry 1 of half_size) on a canvas of
+// `size`, in black with a pen of width 2 (a blank canvas without a symbol).
+struct ElementLook {
+  Pic picture = Pic::Count;
+  int bulb = -1;
+  SymbolRoutine symbol = nullptr;
+  QSize size = {};
+};
+// The look make_fact_two_obj_pic composes for a record in a view.
+ElementLook LookOf(const ElementRecord& e, bool circuit_view, const PictureSet& pics);
+// The look as a 1:1 picture, not yet turned.
+QImage ComposeLook(const ElementLook& look, const ElementRecord& e, const PictureSet& pics);
 QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics);
+// Draws a look turned for the record's pose with its top-left corner at
+// (x, y), at the scale the bench is painted at: pictures drawn at the
+// picture scale, symbols as lines.
+void DrawLook(PaintContext& c, const ElementRecord& e, const ElementLook& look, int x, int y);
 // Turns a picture for a pose: 3 a quarter turn counter-clockwise, 5 a half
 // turn, 7 a quarter turn clockwise; kinds that only flip flip at pose 3.
 QImage TurnForPose(const QImage& picture, int32_t kind, int32_t pose);

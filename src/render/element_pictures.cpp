@@ -154,23 +154,37 @@ void DiodeSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
   TerminalTicks(p, e, cx, cy);
 }
 
-QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics) {
+ElementLook LookOf(const ElementRecord& e, bool circuit_view, const PictureSet& pics) {
   const KindInfo* kind = FindKind(e.kind);
-  if (!kind) return QImage();
+  if (!kind) return {};
   const DrawingRoutine& routine = RoutineFor(kind->drawing);
   const bool apparatus = kind->picture != Pic::Count;
   if (!circuit_view || routine.same_picture_in_both_views) {
-    return apparatus ? pics.keyed(kind->picture) : QImage();
+    return apparatus ? ElementLook{.picture = kind->picture} : ElementLook{};
   }
-  if (!apparatus && !routine.symbol) return QImage();
-  QImage symbol = Transparent(apparatus ? pics.raw(kind->picture).size() : routine.symbol_size);
-  if (routine.symbol) {
+  if (!apparatus && !routine.symbol) return {};
+  // The apparatus picture fixes the symbol's canvas, blank where the kind
+  // has no symbol of its own.
+  return {.symbol = routine.symbol,
+          .size = apparatus ? pics.raw(kind->picture).size() : routine.symbol_size};
+}
+
+QImage ComposeLook(const ElementLook& look, const ElementRecord& e, const PictureSet& pics) {
+  if (look.picture != Pic::Count) return pics.keyed(look.picture);
+  if (look.bulb >= 0) return pics.bulb(look.bulb);
+  if (look.size.isEmpty()) return QImage();
+  QImage symbol = Transparent(look.size);
+  if (look.symbol) {
     QPainter p(&symbol);
     Pen(p, Qt::black, 2);
     p.setBrush(Qt::NoBrush);
-    routine.symbol(p, e, e.half_size[1].dx, e.half_size[1].dy);
+    look.symbol(p, e, e.half_size[1].dx, e.half_size[1].dy);
   }
   return symbol;
+}
+
+QImage ComposeElementPicture(const ElementRecord& e, bool circuit_view, const PictureSet& pics) {
+  return ComposeLook(LookOf(e, circuit_view, pics), e, pics);
 }
 
 namespace {
@@ -220,6 +234,63 @@ QImage TurnForPose(const QImage& picture, int32_t kind, int32_t pose) {
     default:
       return picture;
   }
+}
+
+namespace {
+
+// Where a point of the unturned picture (w x h) lands in the picture turned
+// as TurnForPose turns its pixels: pixel (x, y) covers the square from
+// (x, y) to (x + 1, y + 1), and the turn carries that square along.
+QTransform PoseTransform(int32_t kind, int32_t pose, QSize size) {
+  const double w = size.width(), h = size.height();
+  if (RotateRuleOf(kind) == RotateRule::Flip) {
+    return pose == 3 ? QTransform(-1, 0, 0, 1, w, 0) : QTransform();
+  }
+  switch (pose) {
+    case 3:  // counter-clockwise: the top edge becomes the left edge
+      return QTransform(0, -1, 1, 0, 0, w);
+    case 5:
+      return QTransform(-1, 0, 0, -1, w, h);
+    case 7:
+      return QTransform(0, 1, -1, 0, h, 0);
+    default:
+      return QTransform();
+  }
+}
+
+// A picture turned for a pose at a scale, turned when first drawn so.
+const QImage& TurnedPicture(PaintContext& c, const ElementLook& look, int32_t kind, int32_t pose) {
+  const bool flips = RotateRuleOf(kind) == RotateRule::Flip;
+  const int index = look.bulb >= 0 ? PICTURE_COUNT + look.bulb : static_cast<int>(look.picture);
+  const std::array<int, 4> key{index, c.picture_scale, pose, flips ? 1 : 0};
+  auto it = c.turned.find(key);
+  if (it == c.turned.end()) {
+    const QImage& upright = look.bulb >= 0 ? c.pics.bulb(look.bulb, c.picture_scale)
+                                           : c.pics.keyed(look.picture, c.picture_scale);
+    QImage turned = TurnForPose(upright, kind, pose);
+    turned.setDevicePixelRatio(upright.devicePixelRatio());
+    it = c.turned.emplace(key, std::move(turned)).first;
+  }
+  return it->second;
+}
+
+}  // namespace
+
+void DrawLook(PaintContext& c, const ElementRecord& e, const ElementLook& look, int x, int y) {
+  if (look.picture != Pic::Count || look.bulb >= 0) {
+    DrawScaled(c.p, x, y, TurnedPicture(c, look, e.kind, e.pose));
+    return;
+  }
+  if (!look.symbol) return;
+  // The symbol's lines, turned with the picture they would be drawn into.
+  QPainter& p = c.p;
+  p.save();
+  p.translate(x, y);
+  p.setTransform(PoseTransform(e.kind, e.pose, look.size), true);
+  Pen(p, Qt::black, 2);
+  p.setBrush(Qt::NoBrush);
+  look.symbol(p, e, e.half_size[1].dx, e.half_size[1].dy);
+  p.restore();
 }
 
 }  // namespace voltaro

@@ -75,11 +75,10 @@ void Draw_xianquan_and_citie(PaintContext& c, int slot) {
   // Clear the magnet's track so it can move up and down.
   Pen(p, Qt::white);
   Box(p, e.x - 32, e.y - 195, e.x + 8, e.y - h.dy + 1, Qt::white);
-  p.drawImage(e.x - 32, Trunc(e.y - MagnetPosition(e)),
-              c.pics.keyed(MagnetChoice(e) >= 0 ? Pic::Magnet0 : Pic::Magnet1));
+  DrawPicture(c, e.x - 32, Trunc(e.y - MagnetPosition(e)),
+              MagnetChoice(e) >= 0 ? Pic::Magnet0 : Pic::Magnet1);
   // The coil hides the part of the magnet inside it.
-  p.drawImage(e.x - h.dx, e.y - h.dy + 1,
-              c.pics.keyed(CoilChoice(e) >= 0 ? Pic::Coil0 : Pic::Coil1));
+  DrawPicture(c, e.x - h.dx, e.y - h.dy + 1, CoilChoice(e) >= 0 ? Pic::Coil0 : Pic::Coil1);
   DrawElementOutline(c, slot);
 }
 
@@ -88,9 +87,8 @@ void Draw_qiege_and_jinshugan(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
   const Offset h = HalfSize(e);
   const int x = e.x, y = e.y;
-  p.drawImage(x - h.dx, y - h.dy + 1,
-              c.pics.keyed(MagneticInduction(e) >= 0 ? Pic::Rails0 : Pic::Rails1));
-  p.drawImage(Trunc(x - h.dx + RodPosition(e)), y - h.dy + 3, c.pics.keyed(Pic::Rod));
+  DrawPicture(c, x - h.dx, y - h.dy + 1, MagneticInduction(e) >= 0 ? Pic::Rails0 : Pic::Rails1);
+  DrawPicture(c, Trunc(x - h.dx + RodPosition(e)), y - h.dy + 3, Pic::Rod);
 
   const double r = x - h.dx + RodPosition(e) + 2;
   Pen(p, Qt::black);
@@ -151,7 +149,7 @@ void Machine(PaintContext& c, int slot, Brushes brushes, std::optional<double> i
   const double t = CoilAngle(e);
   const bool dc = brushes == Brushes::Commutator;
 
-  p.drawImage(e.x - h.dx, e.y - h.dy, c.pics.keyed(Pic::PoleN));
+  DrawPicture(c, e.x - h.dx, e.y - h.dy, Pic::PoleN);
   // The axis, seen at a slant; every point below lies on it.
   Pen(p, Qt::black, 1, Qt::DashDotLine);
   Line(p, e.x - 88, e.y + 108, Trunc(x + 33), Trunc(y - 40.5));
@@ -212,7 +210,7 @@ void Machine(PaintContext& c, int slot, Brushes brushes, std::optional<double> i
     if (t >= PI) Disc(p, a3, 6, QColor(250, 100, 100));
     Disc(p, a1, 9, QColor(120, 120, 250));
   }
-  p.drawImage(e.x + 18, e.y - h.dy + 1, c.pics.keyed(Pic::PoleS));
+  DrawPicture(c, e.x + 18, e.y - h.dy + 1, Pic::PoleS);
   Pen(p, Qt::black, 1);
   DrawElementOutline(c, slot);
 }

@@ -32,8 +32,7 @@ void PointerMeter(PaintContext& c, const DualMeterRecord& m, int index, bool vol
   QPainter& p = c.p;
   const int x = m.x, y = m.y;
   if (!c.circuit_view()) {
-    p.drawImage(x - 60, y - 54,
-                c.pics.keyed(voltmeter ? Pic::PointerVoltmeter : Pic::PointerAmmeter));
+    DrawPicture(c, x - 60, y - 54, voltmeter ? Pic::PointerVoltmeter : Pic::PointerAmmeter);
     const double v = voltmeter ? PointerVoltmeterValue(m) : PointerAmmeterValue(m);
     Needle(p, x, y, PointerNeedleAngle(v));
     if (c.selected(voltmeter ? KIND_POINTER_VOLTMETER : KIND_POINTER_AMMETER, index)) {
@@ -58,7 +57,7 @@ void Galvanometer(PaintContext& c, int slot) {
   const int x = e.x, y = e.y;
   if (!c.circuit_view()) {
     const Offset h = HalfSize(e);
-    p.drawImage(x - h.dx, y - h.dy + 1, c.pics.keyed(Pic::Galvanometer));
+    DrawPicture(c, x - h.dx, y - h.dy + 1, Pic::Galvanometer);
     Needle(p, x, y, GalvanometerNeedleAngle(GalvanometerReading(e)));
     DrawElementOutline(c, slot);
     return;

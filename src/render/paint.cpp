@@ -21,6 +21,15 @@ QFont BenchFont(int pixels, bool bold) {
 
 }  // namespace
 
+int Stamps::WholeScale(const QPainter& p) {
+  const QTransform t = p.transform();
+  if (p.device()->devType() != QInternal::Image || t.type() > QTransform::TxScale) return 0;
+  const int scale = static_cast<int>(t.m11());
+  const bool whole = scale >= 1 && scale <= 8 && t.m11() == scale && t.m22() == scale &&
+                     t.dx() == 0 && t.dy() == 0;
+  return whole ? scale : 0;
+}
+
 QColor BenchColor(int32_t v) {
   return QColor(v & 0xff, (v >> 8) & 0xff, (v >> 16) & 0xff);
 }
@@ -115,6 +124,19 @@ void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2) {
     p.setBrush(brush);
     Ellipse(p, ox, oy, ox + x2 - x1, oy + y2 - y1);
   });
+}
+
+void DrawPicture(PaintContext& c, int x, int y, Pic pic) {
+  if (c.one_to_one) {
+    c.p.drawImage(x, y, c.pics.keyed(pic));
+  } else {
+    DrawScaled(c.p, x, y, c.pics.keyed(pic, c.picture_scale));
+  }
+}
+
+void DrawScaled(QPainter& p, int x, int y, const QImage& picture) {
+  const double ratio = picture.devicePixelRatio();
+  p.drawImage(QRectF(x, y, picture.width() / ratio, picture.height() / ratio), picture);
 }
 
 void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2) {

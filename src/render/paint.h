@@ -44,8 +44,10 @@ using StatePictures = std::map<StatePictureKey, QImage>;
 // arrowheads, the rings of meter symbols and switch contacts) are rasterised
 // once into a see-through stamp and copied after that. A copy covers exactly
 // the pixels a fresh drawing would, since the raster of a shape is the same
-// under whole-pixel shifts; a shape that would reach off the bench is drawn
-// afresh all the same.
+// under whole-pixel shifts: on a picture whose every bench pixel is a whole
+// number of its pixels (the bench itself, or the window's picture zoomed to
+// 200 %, 300 %, 400 %). Painted at another scale or on a page, and where it
+// would reach off the bench, a shape is drawn afresh all the same.
 class Stamps {
  public:
   // Names a shape together with its pen and brush.
@@ -55,25 +57,41 @@ class Stamps {
   // (ox, oy), setting its own pen and brush, within `reach` pixels.
   template <class Draw>
   void draw(QPainter& p, const Key& key, int x, int y, int reach, Draw draw) {
+    const int scale = WholeScale(p);
     const QPaintDevice* device = p.device();
-    if (x < reach || y < reach || x + reach >= device->width() || y + reach >= device->height()) {
+    if (scale == 0 || x < reach || y < reach || (x + reach) * scale >= device->width() ||
+        (y + reach) * scale >= device->height()) {
       draw(p, x, y);
       return;
     }
-    auto it = stamps_.find(key);
+    auto it = stamps_.find({key, scale});
     if (it == stamps_.end()) {
-      QImage stamp(2 * reach + 1, 2 * reach + 1, QImage::Format_ARGB32_Premultiplied);
+      const int side = (2 * reach + 1) * scale;
+      QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
       stamp.fill(Qt::transparent);
       QPainter sp(&stamp);
+      sp.scale(scale, scale);
       draw(sp, reach, reach);
       sp.end();
-      it = stamps_.emplace(key, std::move(stamp)).first;
+      it = stamps_.emplace(std::pair{key, scale}, std::move(stamp)).first;
     }
-    p.drawImage(x - reach, y - reach, it->second);
+    if (scale == 1) {
+      p.drawImage(x - reach, y - reach, it->second);
+    } else {
+      // The stamp's pixels go straight onto the device's.
+      const QTransform bench = p.transform();
+      p.resetTransform();
+      p.drawImage((x - reach) * scale, (y - reach) * scale, it->second);
+      p.setTransform(bench);
+    }
   }
 
  private:
-  std::map<Key, QImage> stamps_;
+  // How many device pixels a bench pixel is when the painter maps bench
+  // pixels onto a picture by a whole number alone, else 0.
+  static int WholeScale(const QPainter& p);
+
+  std::map<std::pair<Key, int>, QImage> stamps_;
 };
 
 // Text in the bench's own styles (captions, readings, symbol letters) is
@@ -96,6 +114,11 @@ class TextLayouts {
   std::map<std::pair<const QFont*, QString>, Layout> layouts_;
 };
 
+// Apparatus and bulb pictures turned for a pose at a scale, kept while the
+// bench is painted at that scale: by picture (bulbs after the apparatus),
+// scale, pose and whether the kind flips instead of turning.
+using TurnedPictures = std::map<std::array<int, 4>, QImage>;
+
 struct PaintContext {
   QPainter& p;
   Bench& bench;
@@ -105,6 +128,15 @@ struct PaintContext {
   StatePictures& state_pictures;
   Stamps& stamps;
   TextLayouts& texts;
+  TurnedPictures& turned;
+  // Painted 1:1 onto the bench's own image, where the element pictures are
+  // copied pixel for pixel. Otherwise the bench is painted larger or
+  // smaller, or onto a page, and each component's look is drawn afresh:
+  // symbols as lines, apparatus pictures drawn at `picture_scale`.
+  bool one_to_one = true;
+  int picture_scale = 1;
+  // An SVG or PDF page, where a wire is one line, not stripes of pixels.
+  bool vector = false;
   bool circuit_view() const { return bench.circuit_view != 0; }
   bool selected(int32_t kind, int index) const {
     return selection.selected_kind == kind && selection.selected_index == index;
@@ -135,6 +167,13 @@ void Box(QPainter& p, int x1, int y1, int x2, int y2, const QColor& fill);
 void Ellipse(QPainter& p, int x1, int y1, int x2, int y2);
 // The same ellipse in the painter's pen and brush, copied from a stamp.
 void StampedEllipse(PaintContext& c, int x1, int y1, int x2, int y2);
+// An apparatus picture with its top-left corner at (x, y): the one read,
+// painting 1:1, else the one drawn at the picture scale.
+void DrawPicture(PaintContext& c, int x, int y, Pic pic);
+// A picture drawn at a scale (its device pixel ratio) over the part of the
+// bench it stands for, its top-left corner at (x, y).
+void DrawScaled(QPainter& p, int x, int y, const QImage& picture);
+
 // A red outline around the body of a selected component.
 void SelectionOutline(QPainter& p, int x1, int y1, int x2, int y2);
 

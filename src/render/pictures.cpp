@@ -1,9 +1,23 @@
 #include "render/pictures.h"
 
+#include <algorithm>
+
+#include "pictures/picture.h"
+
 namespace voltaro {
 namespace {
 
 constexpr int FIRST_INDUCTION = static_cast<int>(Pic::Coil0);
+
+// An apparatus picture made see-through: the induction apparatus lose their
+// white, the rod nothing, the others the colour of their bottom-left pixel.
+QImage KeyedApparatus(const QImage& raw, int index) {
+  if (index == static_cast<int>(Pic::Rod)) {
+    return raw.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
+  const bool induction = index >= FIRST_INDUCTION;
+  return KeyedCopy(raw, induction ? qRgb(255, 255, 255) : raw.pixel(0, raw.height() - 1));
+}
 
 QImage Read(const std::string& path) {
   QImage image;
@@ -38,11 +52,7 @@ std::optional<std::string> PictureSet::load(const std::string& obj_dir) {
     const std::string file = dir + PictureFile(static_cast<Pic>(i));
     raw_[i] = Read(file);
     if (raw_[i].isNull()) return file;
-    const bool induction = i >= FIRST_INDUCTION;
-    const bool opaque = i == static_cast<int>(Pic::Rod);
-    const QRgb key = induction ? qRgb(255, 255, 255) : raw_[i].pixel(0, raw_[i].height() - 1);
-    keyed_[i] = opaque ? raw_[i].convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                       : KeyedCopy(raw_[i], key);
+    keyed_[i] = KeyedApparatus(raw_[i], i);
   }
   for (int step = 0; step < BULB_PICTURES; ++step) {
     const QImage raw = Read(dir + BulbPictureFile(step));
@@ -56,6 +66,35 @@ std::optional<std::string> PictureSet::load(const std::string& obj_dir) {
     box_[i] = KeyedCopy(raw, raw.pixel(0, raw.height() - 1));
   }
   return std::nullopt;
+}
+
+const QImage& PictureSet::keyed(Pic pic, int scale) const {
+  return scale <= 1 ? keyed(pic) : scaled(static_cast<int>(pic), scale);
+}
+
+const QImage& PictureSet::bulb(int step, int scale) const {
+  return scale <= 1 ? bulb(step) : scaled(PICTURE_COUNT + step, scale);
+}
+
+const QImage& PictureSet::scaled(int index, int scale) const {
+  scale = std::min(scale, MAX_PICTURE_SCALE);
+  auto it = scaled_.find({index, scale});
+  if (it != scaled_.end()) return it->second;
+  const bool bulb = index >= PICTURE_COUNT;
+  const std::string file =
+      bulb ? BulbPictureFile(index - PICTURE_COUNT) : PictureFile(static_cast<Pic>(index));
+  const pictures::Picture* drawing = pictures::find_picture(QString::fromStdString(file));
+  QImage picture;
+  if (drawing) {
+    const QImage flat = pictures::flatten(pictures::art(*drawing, scale), drawing->backdrop);
+    picture = bulb ? KeyedCopy(flat, qRgb(255, 255, 255)) : KeyedApparatus(flat, index);
+  } else {
+    // A picture the drawing does not know stays as read, enlarged.
+    const QImage& read = bulb ? bulbs_[index - PICTURE_COUNT] : keyed_[index];
+    picture = read.scaled(read.size() * scale);
+  }
+  picture.setDevicePixelRatio(scale);
+  return scaled_.emplace(std::pair{index, scale}, std::move(picture)).first->second;
 }
 
 }  // namespace voltaro

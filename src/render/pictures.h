@@ -5,8 +5,10 @@
 
 #include <QImage>
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/kinds.h"
 #include "model/picture_names.h"
@@ -28,11 +30,26 @@ class PictureSet {
   // A components-box picture, its bottom-left colour made see-through.
   const QImage& box(BoxPic pic) const { return box_[static_cast<int>(pic)]; }
 
+  // The same keyed apparatus and bulb pictures for a bench painted `scale`
+  // times larger (a whole number, 1 to MAX_PICTURE_SCALE): drawn afresh by
+  // the drawing that made the obj files, so their lines and lettering are
+  // as sharp as the bench's own, and made see-through by the same rules.
+  // Each is drawn the first time it is asked for at its scale; its device
+  // pixel ratio is the scale, so it covers the same part of the bench as
+  // the picture read. Scale 1 gives the pictures read.
+  const QImage& keyed(Pic pic, int scale) const;
+  const QImage& bulb(int step, int scale) const;
+  static constexpr int MAX_PICTURE_SCALE = 4;
+
  private:
+  const QImage& scaled(int index, int scale) const;
+
   std::array<QImage, PICTURE_COUNT> raw_;
   std::array<QImage, PICTURE_COUNT> keyed_;
   std::array<QImage, BULB_PICTURES> bulbs_;
   std::array<QImage, BOX_PICTURES> box_;
+  // By picture (bulbs after the apparatus) and scale.
+  mutable std::map<std::pair<int, int>, QImage> scaled_;
 };
 
 // The picture on a kind's button in the components box, as the kind table

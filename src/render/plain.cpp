@@ -50,6 +50,10 @@ void NoCaption(PaintContext&, const ElementRecord&, int, int) {}
 void DrawElementPicture(PaintContext& c, int slot, int dy) {
   const ElementRecord& e = c.bench.elements[slot];
   const Offset h = HalfSize(e);
+  if (!c.one_to_one) {
+    DrawLook(c, e, LookOf(e, c.circuit_view(), c.pics), e.x - h.dx, e.y - h.dy + dy);
+    return;
+  }
   const QImage& picture = c.element_pictures[slot];
   if (!picture.isNull()) c.p.drawImage(e.x - h.dx, e.y - h.dy + dy, picture);
 }

@@ -11,12 +11,6 @@
 namespace voltaro {
 namespace {
 
-QImage WhiteCanvas(QSize size) {
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  return image;
-}
-
 // The knife switch in the circuit view, drawn round the unturned centre.
 void SwitchSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
   Line(p, cx - 18, cy + 11, cx + 16, e.is_open == 1 ? cy - 12 : cy + 11);
@@ -46,25 +40,25 @@ void FuseSymbol(QPainter& p, const ElementRecord& e, int cx, int cy) {
   }
 }
 
-// The picture of a switch or fuse for the record's state, in the current
-// view, not yet turned: the apparatus picture, or in the circuit view the
-// symbol that `symbol(p, e, cx, cy)` draws round the unturned centre on a
-// canvas of its size.
-template <class Symbol>
-QImage StatePicture(PaintContext& c, const ElementRecord& e, Pic pic, Symbol symbol) {
-  if (!c.circuit_view()) return c.pics.keyed(pic);
-  QImage canvas = WhiteCanvas(c.pics.raw(pic).size());
-  QPainter p(&canvas);
-  Pen(p, Qt::black, 2);
-  symbol(p, e, e.half_size[1].dx, e.half_size[1].dy);
-  return canvas;
+// The look of a switch or fuse for the record's state, in the current
+// view: the apparatus picture, or in the circuit view the symbol that
+// `symbol` draws round the unturned centre on a canvas of its size.
+ElementLook StateLook(PaintContext& c, Pic pic, SymbolRoutine symbol) {
+  if (!c.circuit_view()) return {.picture = pic};
+  return {.symbol = symbol, .size = c.pics.raw(pic).size()};
 }
 
-// The turned picture of a switch, fuse or bulb for its present state,
-// composed when this state, pose and view are first drawn.
-template <class Compose>
-const QImage& TurnedStatePicture(PaintContext& c, const ElementRecord& e, int32_t state,
-                                 Compose compose) {
+// Draws the turned look of a switch, fuse or bulb for its present state
+// with its top-left corner at (x, y). Painting 1:1, the slot's element
+// picture becomes the look composed when this state, pose and view were
+// first drawn.
+void DrawStateLook(PaintContext& c, int slot, int32_t state, const ElementLook& look, int x,
+                   int y) {
+  const ElementRecord& e = c.bench.elements[slot];
+  if (!c.one_to_one) {
+    DrawLook(c, e, look, x, y);
+    return;
+  }
   const StatePictureKey key{e.kind,
                             state,
                             e.pose,
@@ -75,31 +69,32 @@ const QImage& TurnedStatePicture(PaintContext& c, const ElementRecord& e, int32_
                             e.term_b_offset[0].dx};
   auto it = c.state_pictures.find(key);
   if (it == c.state_pictures.end()) {
-    it = c.state_pictures.emplace(key, TurnForPose(compose(), e.kind, e.pose)).first;
+    it = c.state_pictures.emplace(key, TurnForPose(ComposeLook(look, e, c.pics), e.kind, e.pose))
+             .first;
   }
-  return it->second;
+  c.element_pictures[slot] = it->second;
+  if (!it->second.isNull()) c.p.drawImage(x, y, it->second);
 }
 
 }  // namespace
 
 void Draw_dddzkg(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
-  c.element_pictures[slot] = TurnedStatePicture(c, e, e.is_open, [&] {
-    return StatePicture(c, e, e.is_open == 1 ? Pic::SwitchOpen : Pic::SwitchClosed, SwitchSymbol);
-  });
-  DrawElementPicture(c, slot, 1);
+  const Offset h = HalfSize(e);
+  DrawStateLook(c, slot, e.is_open,
+                StateLook(c, e.is_open == 1 ? Pic::SwitchOpen : Pic::SwitchClosed, SwitchSymbol),
+                e.x - h.dx, e.y - h.dy + 1);
   DrawElementOutline(c, slot);
 }
 
 void Draw_baoxiansi(PaintContext& c, int slot) {
   const ElementRecord& e = c.bench.elements[slot];
-  c.element_pictures[slot] = TurnedStatePicture(c, e, e.is_open, [&] {
-    // The circuit view draws the symbol on the blown fuse's canvas.
-    const bool blown = c.circuit_view() || e.is_open == 1;
-    return StatePicture(c, e, blown ? Pic::FuseBlown : Pic::FuseIntact, FuseSymbol);
-  });
-  DrawElementPicture(c, slot, 1);
   const Offset h = HalfSize(e);
+  // The circuit view draws the symbol on the blown fuse's canvas.
+  const bool blown = c.circuit_view() || e.is_open == 1;
+  DrawStateLook(c, slot, e.is_open,
+                StateLook(c, blown ? Pic::FuseBlown : Pic::FuseIntact, FuseSymbol), e.x - h.dx,
+                e.y - h.dy + 1);
   if (e.show_params == 1) {
     Captions(c, e.x - h.dx, e.y - h.dy - 15, {CaptionLine("Rated current:", e.max_current, "A")});
   }
@@ -115,10 +110,9 @@ void Draw_diandeng(PaintContext& c, int slot) {
     // The glass bulb stands in its holder; turned, it sits a little
     // differently within the body.
     const int step = BulbPicture(e);
-    c.element_pictures[slot] = TurnedStatePicture(c, e, step, [&] { return c.pics.bulb(step); });
     const bool upright = e.pose == 1 || e.pose == 5;
-    c.p.drawImage(e.x - h.dx + (upright ? 16 : 6), e.y - h.dy + (upright ? 6 : 15),
-                  c.element_pictures[slot]);
+    DrawStateLook(c, slot, step, {.bulb = step}, e.x - h.dx + (upright ? 16 : 6),
+                  e.y - h.dy + (upright ? 6 : 15));
   }
   if (e.show_params == 1) {
     const QString volts = QString::fromStdString(FormatGeneral(RatedVoltage(e), 4));
@@ -169,7 +163,7 @@ void Draw_ddszkg(PaintContext& c) {
       const Pic pic = s.position == 1   ? Pic::SpdtLeft
                       : s.position == 2 ? Pic::SpdtRight
                                         : Pic::SpdtMiddle;
-      p.drawImage(x - 53, y - 34, c.pics.keyed(pic));
+      DrawPicture(c, x - 53, y - 34, pic);
     } else {
       Pen(p, Qt::black, 2);
       const QPoint blade_end = s.position == 1   ? QPoint(x - 32, y + 6)
@@ -195,8 +189,7 @@ void Draw_dcjdq(PaintContext& c) {
     const RelayRecord& r = c.bench.relays[i];
     const int x = r.x, y = r.y;
     if (!c.circuit_view()) {
-      p.drawImage(x - 43, y - 29,
-                  c.pics.keyed(r.contact_closed == 0 ? Pic::RelayOpen : Pic::RelayClosed));
+      DrawPicture(c, x - 43, y - 29, r.contact_closed == 0 ? Pic::RelayOpen : Pic::RelayClosed);
     } else {
       Pen(p, Qt::black, 2);
       Frame(p, x, y - 8, x + 32, y + 20);
@@ -229,7 +222,7 @@ void Draw_hdbzq(PaintContext& c) {
     const int x = r.x, y = r.y;
     const int sx = x - 31 + Trunc(60 * r.slider);  // the knob travels 60 pixels
     if (!c.circuit_view()) {
-      p.drawImage(x - 67, y - 22, c.pics.keyed(Pic::Rheostat));
+      DrawPicture(c, x - 67, y - 22, Pic::Rheostat);
       Pen(p, QColor(100, 100, 100), 5);
       Line(p, sx, y - 18, sx, y - 9);
       Pen(p, QColor(200, 200, 200), 2);

@@ -80,9 +80,10 @@ bool LaidSquare(const QPoint* line, int count) {
   return true;
 }
 
-// A wire's polyline in the 2 pixel wire pen.
-void WireLine(QPainter& p, const QPoint* line, int count, const QColor& color) {
-  if (!LaidSquare(line, count)) {
+// A wire's polyline in the 2 pixel wire pen; on a page, one line however
+// it is laid.
+void WireLine(QPainter& p, const QPoint* line, int count, const QColor& color, bool vector) {
+  if (vector || !LaidSquare(line, count)) {
     p.drawPolyline(line, count);
     return;
   }
@@ -173,7 +174,7 @@ void DrawWires(PaintContext& c) {
     for (int k = 0; k < bends; ++k) line[count++] = {w.points[k].x, w.points[k].y};
     if (const Point* b = terminals.find(w.node_b)) line[count++] = {b->x, b->y};
     Pen(p, color, 2);
-    WireLine(p, line, count, color);
+    WireLine(p, line, count, color, c.vector);
     if (c.bench.show_current_direction && std::fabs(w.current) > 1e-8) {
       const double sign = w.current > 0 ? 1 : -1;
       arrows.clear();

@@ -46,11 +46,13 @@ class FakeModal : public ModalPort {
   void show_about() override {}
   QString picture_path() override { return picture; }
   bool print_dialog(QPrinter&) override { return print_confirmed; }
+  DrawingTarget drawing_target() override { return drawing; }
   void page_setup(QPrinter&) override {}
 
   Answer answer = Answer::No;
   bool print_confirmed = true;
   QString open, save, picture;
+  DrawingTarget drawing;
   int save_dialogs = 0, popups = 0, warnings = 0, property_dialogs = 0;
   QStringList questions, errors;
 };

@@ -53,6 +53,10 @@ TEST(Cli, ExitCodes) {
       {"convert /nonexistent/a.ele /tmp/b.ele", 3, "open failed!"},
       {"render " VOLTARO_EXAMPLES "/ohms_law.ele", 2, "usage"},
       {"render a.ele b.png --upside-down", 2, "usage"},
+      {"render a.ele b.png --scale 5", 2, "usage"},
+      {"render a.ele b.png --scale 1.5", 2, "usage"},
+      {"render a.ele b.png --scale", 2, "usage"},
+      {"render " VOLTARO_EXAMPLES "/ohms_law.ele /tmp/b.gif", 2, "ends in .png, .bmp, .jpg"},
       {"render /nonexistent/bench.ele /tmp/b.png", 3, "open failed!"},
       {"solve '" + folder + "'", 3, "open failed!"},
       {"solve --json '" + pipe + "'", 3, "open failed!"},
@@ -97,6 +101,33 @@ std::pair<int, int> PngSize(const std::string& path) {
     return h[at] << 24 | h[at + 1] << 16 | h[at + 2] << 8 | h[at + 3];
   };
   return {be32(16), be32(20)};
+}
+
+// OUT's ending says what is written: a bitmap as large as --scale makes
+// it, or a drawing.
+TEST(Cli, RenderWritesByTheEnding) {
+  const std::string dir = ::testing::TempDir();
+  const struct {
+    const char* out;
+    const char* options;
+    const char* starts_with;
+  } cases[] = {
+      {"b.png", " --scale 2", "\x89PNG"}, {"b.BMP", " --scale 3 --circuit", "BM"},
+      {"b.jpg", "", "\xff\xd8"},          {"b.svg", " --circuit", "<?xml"},
+      {"b.pdf", " --scale 4", "%PDF-"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.out);
+    const std::string out = dir + "/" + c.out;
+    std::filesystem::remove(out);
+    const CliRun r = Cli("render " VOLTARO_EXAMPLES "/ohms_law.ele " + out + c.options);
+    EXPECT_EQ(r.status, 0) << r.out;
+    std::ifstream in(out, std::ios::binary);
+    std::string head(std::strlen(c.starts_with), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    EXPECT_EQ(head, c.starts_with);
+  }
+  EXPECT_EQ(PngSize(dir + "/b.png"), std::make_pair(2048, 1536));
 }
 
 // Pictures are painted by a program of their own beside voltaro-cli; the

@@ -26,7 +26,10 @@ TEST_F(BenchWindow, ViewMenuOpensTheChartAndTheMeasurements) {
   window.OpenAtStart(example("ac_generator.ele"));
   QStringList items;
   for (QAction* a : view_menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"&Tool Bar", "&Components box", "C&hart", "&Measurements"}));
+  // The menu's own two items come first, the zoom commands after them.
+  ASSERT_GE(items.size(), 4);
+  EXPECT_EQ(items.mid(0, 4),
+            (QStringList{"&Tool Bar", "&Components box", "C&hart", "&Measurements"}));
 
   for (QWidget* w : std::initializer_list<QWidget*>{&window.chart(), &window.measurements()}) {
     EXPECT_FALSE(w->isVisible());

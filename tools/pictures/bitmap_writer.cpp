@@ -12,19 +12,6 @@ namespace voltaro::pictures {
 
 namespace {
 
-// Below this coverage a smoothed edge pixel counts as backdrop; above it,
-// as apparatus blended with the white bench.
-constexpr int EDGE_ALPHA = 100;
-
-QRgb key_of(Backdrop backdrop) {
-  return backdrop == Backdrop::White ? qRgb(255, 255, 255) : KEY_COLOUR;
-}
-
-// One step away from the key, so a light part of the apparatus stays solid.
-QRgb nudged(QRgb c) {
-  return qRgb(qRed(c), qGreen(c), qBlue(c) > 0 ? qBlue(c) - 1 : 1);
-}
-
 struct Bin {
   QRgb colour;
   int count;
@@ -148,31 +135,9 @@ void put32(QByteArray& b, uint32_t v) {
 
 }  // namespace
 
-QImage flatten(const Picture& picture) {
-  const QImage art = picture.art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  QImage flat(art.size(), QImage::Format_RGB32);
-  const QRgb key = key_of(picture.backdrop);
-  for (int y = 0; y < art.height(); ++y) {
-    const QRgb* src = reinterpret_cast<const QRgb*>(art.constScanLine(y));
-    QRgb* dst = reinterpret_cast<QRgb*>(flat.scanLine(y));
-    for (int x = 0; x < art.width(); ++x) {
-      const QRgb p = src[x];
-      const int a = qAlpha(p);
-      if (picture.backdrop != Backdrop::Opaque && a < EDGE_ALPHA) {
-        dst[x] = key;
-        continue;
-      }
-      QRgb over_white = qRgb(qRed(p) + 255 - a, qGreen(p) + 255 - a, qBlue(p) + 255 - a);
-      if (picture.backdrop != Backdrop::Opaque && over_white == key) over_white = nudged(key);
-      dst[x] = over_white;
-    }
-  }
-  return flat;
-}
-
 QImage to_palette(const QImage& flat, Backdrop backdrop) {
   const bool keyed = backdrop != Backdrop::Opaque;
-  const QRgb key = key_of(backdrop);
+  const QRgb key = backdrop_key(backdrop);
   std::unordered_map<QRgb, int> counts;
   for (int y = 0; y < flat.height(); ++y) {
     for (int x = 0; x < flat.width(); ++x) {
@@ -187,7 +152,7 @@ QImage to_palette(const QImage& flat, Backdrop backdrop) {
   std::vector<QRgb> palette = choose_palette(bins, keyed ? 255 : 256);
   if (keyed) {
     for (QRgb& c : palette) {
-      if ((c | 0xff000000) == key) c = nudged(key);
+      if ((c | 0xff000000) == key) c = beside_key(key);
     }
     palette.insert(palette.begin(), key);
   }

@@ -6,15 +6,9 @@
 #include <QImage>
 #include <QString>
 
-#include "picture.h"
+#include "pictures/picture.h"
 
 namespace voltaro::pictures {
-
-// The picture as the bench will see it: apparatus composited over white
-// (the bench's own colour, so smoothed edges blend into it) and the
-// backdrop filled with the key colour. Opaque apparatus never carries the
-// key colour itself.
-QImage flatten(const Picture& picture);
 
 // Reduces a flattened picture to at most 256 colours. The key colour (when
 // the backdrop has one) keeps its own palette entry and no other pixel maps

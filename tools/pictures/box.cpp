@@ -10,7 +10,8 @@
 #include <QPolygonF>
 #include <cmath>
 
-#include "kit.h"
+#include "pictures/kit.h"
+#include "windows.h"
 
 namespace voltaro::pictures {
 

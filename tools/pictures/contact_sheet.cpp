@@ -6,7 +6,7 @@
 #include <cmath>
 #include <functional>
 
-#include "kit.h"
+#include "pictures/kit.h"
 
 namespace voltaro::pictures {
 

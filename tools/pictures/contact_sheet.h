@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "picture.h"
+#include "pictures/picture.h"
 
 namespace voltaro::pictures {
 

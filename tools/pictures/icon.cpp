@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "kit.h"
+#include "pictures/kit.h"
 
 namespace voltaro::pictures {
 

@@ -19,15 +19,16 @@
 #include "bitmap_writer.h"
 #include "contact_sheet.h"
 #include "icon.h"
-#include "picture.h"
+#include "pictures/picture.h"
 #include "sounds.h"
+#include "windows.h"
 
 using namespace voltaro::pictures;
 
 namespace {
 
 bool write_picture(const Picture& pic, const QString& path, QImage& written) {
-  const QImage flat = flatten(pic);
+  const QImage flat = flatten(art(pic), pic.backdrop);
   if (pic.backdrop == Backdrop::Key && flat.pixel(0, flat.height() - 1) != KEY_COLOUR) {
     std::fprintf(stderr, "%s: the bottom-left pixel must show the key colour\n",
                  qPrintable(pic.file));
@@ -105,14 +106,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(obj_dir);
   QDir().mkpath(bin_dir);
 
-  std::vector<Picture> pictures;
-  add_sources(pictures);
-  add_passives(pictures);
-  add_meters(pictures);
-  add_multimeter(pictures);
-  add_switchgear(pictures);
-  add_lamps(pictures);
-  add_induction(pictures);
+  std::vector<Picture> pictures = apparatus_pictures();
   add_windows(pictures);
   add_box(pictures);
 

@@ -1,11 +1,13 @@
 // Pictures of the program's own windows: the short-circuit warning, the
 // about window and the background of the resistance-box dialog.
 
+#include "windows.h"
+
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
 
-#include "kit.h"
+#include "pictures/kit.h"
 
 namespace voltaro::pictures {
 

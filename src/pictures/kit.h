@@ -72,20 +72,18 @@ void arc(QPainter& p, QPointF pivot, double radius, double from_degrees, double 
 void number_at(QPainter& p, QPointF pivot, double degrees, double radius, const QString& text,
                double pixels, const QColor& colour = ink::print, bool bold = false);
 
-// A picture drawn by `draw` on a fresh canvas; `marks` are the points the
-// bench uses (terminals, pivots), in picture coordinates.
+// A picture whose artwork `draw` paints, in picture pixels, on a canvas of
+// the given size; `marks` are the points the bench uses (terminals,
+// pivots), in picture coordinates.
 template <typename Draw>
 Picture drawn(const QString& file, int width, int height, std::vector<QPoint> marks, Draw draw,
               Backdrop backdrop = Backdrop::Key) {
   Picture pic;
   pic.file = file;
-  pic.art = canvas(width, height);
+  pic.size = QSize(width, height);
+  pic.draw = std::move(draw);
   pic.backdrop = backdrop;
   pic.marks = std::move(marks);
-  QPainter p;
-  begin(p, pic.art);
-  draw(p);
-  p.end();
   return pic;
 }
 
