@@ -85,6 +85,7 @@ void BenchInteraction::do_found_lian2() {
     return;
   }
   if (!IsTerminal(bench_, drawing_.node_a)) return;  // its start was deleted meanwhile
+  changed(Step::DrawWire);
   WireRecord& w = bench_.wires[slot];
   w = drawing_;
   w.wire_id = bench_.take_id();
@@ -140,6 +141,7 @@ int BenchInteraction::wire_under(int x, int y, bool right_release) const {
 }
 
 void BenchInteraction::ChooseWireColor() {
+  Action action(*this, Step::WireColor);
   int32_t color = wire_color;
   if (!dialogs_.pick_color(color)) return;
   wire_color = color;
