@@ -15,6 +15,7 @@ using namespace voltaro;
 class QuietModal : public ModalPort {
  public:
   Answer confirm(const QString&) override { return Answer::No; }
+  bool ask(const QString&) override { return false; }
   QString open_path() override { return {}; }
   QString save_path() override { return {}; }
   void error(const QString&) override {}

@@ -16,6 +16,8 @@ class DocumentPrompts {
   virtual ~DocumentPrompts() = default;
   // A Yes/No/Cancel question titled "Confirm".
   virtual Answer confirm(const QString& question) = 0;
+  // A Yes/No question of the program's own; true for Yes.
+  virtual bool ask(const QString& question) = 0;
   // The open and save dialogs; an empty path means cancelled.
   virtual QString open_path() = 0;
   virtual QString save_path() = 0;

@@ -73,6 +73,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   renderer_ = std::make_unique<BenchRenderer>(*bench_, pictures_, &clock_);
   renderer_->attach();
   interaction_ = std::make_unique<BenchInteraction>(*bench_, *renderer_, *this, modal_, clipboard_);
+  history_ = std::make_unique<UndoHistory>(*bench_, *interaction_);
   documents_ = std::make_unique<DocumentCommands>(*bench_, modal_, *this);
 
   box_ = new TForm8(pictures_, this);
@@ -124,6 +125,8 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
 
 TForm1::~TForm1() {
   timer_.stop();
+  // The history puts benches back into the window's bench and picture.
+  history_.reset();
   bench_->sound = nullptr;
 }
 
@@ -331,6 +334,7 @@ void TForm1::show_bench() {
 
 void TForm1::bench_replaced(bool shown) {
   interaction_->StartOver();
+  history_->StartAfresh();
   if (shown) return;
   renderer_->rebuild_all_pictures();
   renderer_->Draw_obj();

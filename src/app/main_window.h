@@ -14,6 +14,7 @@
 #include "app/modal_port.h"
 #include "app/platform.h"
 #include "app/side_windows.h"
+#include "app/undo_history.h"
 #include "interaction/bench_interaction.h"
 #include "render/bench_renderer.h"
 
@@ -32,6 +33,8 @@ inline constexpr const char* PICTURE_NOT_WRITTEN =
 
 // The commands of the Edit menu, which the bench's context menu offers too.
 struct EditActions {
+  QAction* undo = nullptr;
+  QAction* redo = nullptr;
   QAction* copy = nullptr;
   QAction* cut = nullptr;
   QAction* paste = nullptr;
@@ -68,6 +71,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   BenchRenderer& renderer() { return *renderer_; }
   BenchInteraction& mouse() { return *interaction_; }
   DocumentCommands& documents() { return *documents_; }
+  UndoHistory& history() { return *history_; }
   TForm8& components_box() { return *box_; }
   Form_big& magnifier() { return *magnifier_; }
   Form4& warning() { return *warning_; }
@@ -122,6 +126,8 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
 
  private:
   void build_menus();
+  // Undo and Redo at the top of a menu; `with_keys` gives them their keys.
+  void add_undo_items(QMenu* menu, EditActions& items, bool with_keys);
   void build_tool_bar();
   void enable_document_controls();
   void choose_kind(int32_t kind);
@@ -141,6 +147,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   DesktopClock clock_;
   std::unique_ptr<BenchRenderer> renderer_;
   std::unique_ptr<BenchInteraction> interaction_;
+  std::unique_ptr<UndoHistory> history_;
   std::unique_ptr<DocumentCommands> documents_;
   QPrinter printer_;
   QTimer timer_;

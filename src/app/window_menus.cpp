@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "app/icons.h"
@@ -114,6 +115,7 @@ void TForm1::build_menus() {
 
   // The Edit menu and the bench's context menu offer the same commands.
   const auto edit_items = [this, &add](QMenu* menu, EditActions& items, bool with_keys) {
+    add_undo_items(menu, items, with_keys);
     add(menu, "Display the Direction of the Current",
         [this] { renderer_->toggle_current_direction(); });
     add(menu, "Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });
@@ -172,6 +174,20 @@ void TForm1::build_menus() {
   for (QMenu* m : {edit_menu_, components, view}) document_widgets_.push_back(m);
   for (QMenu* m : {edit_menu_, components, view}) m->menuAction()->setEnabled(false);
   for (QAction* a : {actions_.save, actions_.save_as}) a->setEnabled(false);
+}
+
+void TForm1::add_undo_items(QMenu* menu, EditActions& items, bool with_keys) {
+  // Each names the step it takes back or does again: "Undo Delete".
+  QUndoStack& stack = history_->stack();
+  items.undo = stack.createUndoAction(menu, "U&ndo");
+  items.redo = stack.createRedoAction(menu, "&Redo");
+  if (with_keys) {
+    items.undo->setShortcut(QKeySequence("Ctrl+Z"));
+    items.redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  }
+  menu->addAction(items.undo);
+  menu->addAction(items.redo);
+  menu->addSeparator();
 }
 
 void TForm1::build_tool_bar() {
@@ -250,6 +266,20 @@ void TForm1::build_tool_bar() {
   button("Home Page", [this] { open_address(QUrl(HOME_PAGE)); });
   button("Mail to Us", [this] { open_address(QUrl(MAIL)); });
   button("User guide", [this] { open_user_guide(); });
+  bevel();
+  // The hints name the step, as the menu items do.
+  const QUndoStack& stack = history_->stack();
+  for (auto [hint, a] : {std::pair{"Undo", stack.createUndoAction(this, "Undo")},
+                         std::pair{"Redo", stack.createRedoAction(this, "Redo")}}) {
+    auto* b = new QToolButton;
+    b->setObjectName(hint);
+    a->setIcon(ToolIcon(hint));
+    b->setDefaultAction(a);
+    b->setFixedSize(25, 25);
+    b->setIconSize(QSize(20, 20));
+    b->setAutoRaise(true);
+    row->addWidget(b);
+  }
   row->addStretch();
 }
 

@@ -16,36 +16,34 @@
 namespace voltaro {
 namespace {
 
-void MoveTo(Bench& bench, int32_t kind, int index, Point p) {
+// Puts the record's centre (a note's corner) at p; whether it moved.
+bool MoveTo(Bench& bench, int32_t kind, int index, Point p) {
   auto set = [&](int32_t& x, int32_t& y) {
+    const bool moved = x != p.x || y != p.y;
     x = p.x;
     y = p.y;
+    return moved;
   };
   switch (kind) {
     case KIND_SLIDE_RHEOSTAT:
-      set(bench.rheostats[index].x, bench.rheostats[index].y);
-      return;
+      return set(bench.rheostats[index].x, bench.rheostats[index].y);
     case KIND_POINTER_VOLTMETER:
-      set(bench.voltmeters[index].x, bench.voltmeters[index].y);
-      return;
+      return set(bench.voltmeters[index].x, bench.voltmeters[index].y);
     case KIND_POINTER_AMMETER:
-      set(bench.ammeters[index].x, bench.ammeters[index].y);
-      return;
+      return set(bench.ammeters[index].x, bench.ammeters[index].y);
     case KIND_SPDT_SWITCH:
-      set(bench.spdts[index].x, bench.spdts[index].y);
-      return;
+      return set(bench.spdts[index].x, bench.spdts[index].y);
     case KIND_RELAY:
-      set(bench.relays[index].x, bench.relays[index].y);
-      return;
+      return set(bench.relays[index].x, bench.relays[index].y);
     case KIND_NOTE:
-      set(bench.notes[index].x, bench.notes[index].y);
-      return;
+      return set(bench.notes[index].x, bench.notes[index].y);
     default:
       break;
   }
   const KindInfo* info = FindKind(kind);
   if (info && info->family == Family::TwoTerminal)
-    set(bench.elements[index].x, bench.elements[index].y);
+    return set(bench.elements[index].x, bench.elements[index].y);
+  return false;
 }
 
 const char* TableName(Family f) {
@@ -333,8 +331,10 @@ void BenchInteraction::drop(int x, int y) {
   if (y <= 0) y = 10;
   if (x >= BenchRenderer::WIDTH) x = BenchRenderer::WIDTH - 10;
   if (y >= BenchRenderer::HEIGHT) y = BenchRenderer::HEIGHT - 10;
-  changed(Step::Move);
-  MoveTo(bench_, selected_kind, selected_index, {x - grab_offset.x, y - grab_offset.y});
+  // A click that grabs a part and lets go where it took hold is no move.
+  if (MoveTo(bench_, selected_kind, selected_index, {x - grab_offset.x, y - grab_offset.y})) {
+    changed(Step::Move);
+  }
 }
 
 void BenchInteraction::right_release(int x, int y) {
