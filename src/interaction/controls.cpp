@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "interaction/bench_interaction.h"
 #include "model/analysis.h"
@@ -66,7 +67,8 @@ void BenchInteraction::drag_magnet(int y) {
 }
 
 bool BenchInteraction::on_multimeter_knob(int slot, int x, int y) const {
-  const ElementRecord& e = bench_.elements[slot];
+  if (slot < 0 || slot >= TWO_TERMINAL_SLOTS) return false;
+  const ElementRecord& e = std::as_const(bench_).elements[slot];
   return e.x - 48 < x && x < e.x + 24 && e.y + 49 < y && y < e.y + 121;
 }
 

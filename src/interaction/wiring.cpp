@@ -38,9 +38,10 @@ int BenchInteraction::terminal_at(int x, int y) const {
 
 WireStep BenchInteraction::do_creat_dianxian(int x, int y) {
   if (!wire_in_progress) {
-    const int free = CountWires(bench_);
-    if (free >= WIRE_SLOTS) return WireStep::None;
-    selected_index = free;
+    // The wire being drawn is kept apart until it is finished, so the
+    // selection stays as it was: an index of the wire table in it would
+    // point the knob, the switches and the red outline at another record.
+    if (CountWires(bench_) >= WIRE_SLOTS) return WireStep::None;
     const int32_t terminal = terminal_at(x, y);
     if (terminal == 0) return WireStep::None;
     drawing_ = WireRecord{};
