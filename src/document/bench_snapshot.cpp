@@ -1,10 +1,12 @@
 #include "document/bench_snapshot.h"
 
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "document/experiment_file.h"
+#include "model/bench_observer.h"
 #include "model/tables.h"
 
 namespace voltaro {
@@ -15,6 +17,46 @@ namespace {
 constexpr size_t ENTRY_OVERHEAD = 64;
 // The control block and allocation of a snapshot's shared body.
 constexpr size_t BODY_OVERHEAD = 48;
+
+// Walks the results of the last analysis that the records hold (no file
+// holds them), table by table, record by record.
+template <class B, class F>
+void ForEachResult(B& bench, F&& each) {
+  const auto all = [&](auto& values) {
+    for (auto& v : values) each(v);
+  };
+  for (int i = 0; i < CountElements(bench); ++i) {
+    auto& e = bench.elements[i];
+    each(e.potential_a), each(e.potential_b), each(e.current);
+  }
+  for (int i = 0; i < CountRheostats(bench); ++i) all(bench.rheostats[i].potential);
+  for (int i = 0; i < CountWires(bench); ++i) each(bench.wires[i].current);
+  for (int i = 0; i < CountMeters(bench.voltmeters); ++i) all(bench.voltmeters[i].potential);
+  for (int i = 0; i < CountMeters(bench.ammeters); ++i) all(bench.ammeters[i].potential);
+  for (int i = 0; i < CountSpdts(bench); ++i) all(bench.spdts[i].potential);
+  for (int i = 0; i < CountRelays(bench); ++i) {
+    all(bench.relays[i].potential);
+    each(bench.relays[i].coil_current);
+  }
+}
+
+std::string ResultBytes(const Bench& bench) {
+  std::string bytes;
+  ForEachResult(
+      bench, [&](const double& v) { bytes.append(reinterpret_cast<const char*>(&v), sizeof v); });
+  return bytes;
+}
+
+// Back into the records of the tables just read from the same snapshot's
+// text, so the counts agree.
+void PutResults(Bench& bench, std::string_view bytes) {
+  size_t at = 0;
+  ForEachResult(bench, [&](double& v) {
+    if (at + sizeof v > bytes.size()) return;
+    std::memcpy(&v, bytes.data() + at, sizeof v);
+    at += sizeof v;
+  });
+}
 
 }  // namespace
 
@@ -60,7 +102,10 @@ using Piece = PiecePool::Piece;
 struct Snapshot::Body {
   std::shared_ptr<PiecePool> pool;
   std::vector<Piece*> pieces;
+  Piece* results = nullptr;
   int32_t next_id = 0;
+  int32_t analysis_pending = 0;
+  int32_t status = STATUS_SOLVED;
 
   size_t own_bytes() const {
     return sizeof(Body) + BODY_OVERHEAD + pieces.capacity() * sizeof(Piece*);
@@ -68,6 +113,7 @@ struct Snapshot::Body {
 
   ~Body() {
     for (Piece* p : pieces) pool->release(p);
+    if (results) pool->release(results);
     pool->remove_bytes(own_bytes());
   }
 };
@@ -105,6 +151,9 @@ Snapshot SnapshotStore::capture(const Bench& bench) {
   auto body = std::make_shared<Snapshot::Body>();
   body->pool = pool_;
   body->next_id = bench.next_id;
+  body->analysis_pending = bench.analysis_pending;
+  body->status = bench.status;
+  body->results = pool_->take(ResultBytes(bench));
   body->pieces.reserve(ends.size());
   size_t start = 0;
   for (size_t end : ends) {
@@ -129,8 +178,15 @@ bool RestoreSnapshot(Bench& bench, const Snapshot& snapshot) {
   // Our own text of a bench as it stood: nothing in it is put right, so the
   // tables come back exactly as they were.
   if (DecodeExperiment(bench, snapshot.text(), Repairs::None) != OpenOutcome::Opened) return false;
-  bench.next_id = snapshot.next_id();
-  ShowReplacedBench(bench);
+  const Snapshot::Body& body = *snapshot.body_;
+  bench.next_id = body.next_id;
+  PutResults(bench, body.results->text);
+  bench.status = body.status;
+  bench.analysis_pending = body.analysis_pending;
+  if (bench.observer) {
+    bench.observer->replaced(bench);
+    bench.observer->analysed(bench);
+  }
   return true;
 }
 

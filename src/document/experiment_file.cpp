@@ -185,16 +185,12 @@ OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text, Repairs re
   return OpenOutcome::Opened;
 }
 
-void ShowReplacedBench(Bench& bench) {
-  if (bench.observer) bench.observer->replaced(bench);
-  doing(bench);
-}
-
 OpenOutcome ReadExperimentText(Bench& bench, std::string_view gbk_text) {
   const OpenOutcome outcome = DecodeExperiment(bench, gbk_text);
   if (outcome != OpenOutcome::Opened) return outcome;
   RefreshElementGeometry(bench);
-  ShowReplacedBench(bench);
+  if (bench.observer) bench.observer->replaced(bench);
+  doing(bench);
   return OpenOutcome::Opened;
 }
 

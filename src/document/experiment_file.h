@@ -64,11 +64,6 @@ enum class Repairs {
 OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text,
                              Repairs repairs = Repairs::OldFiles);
 
-// What opening does once the tables are filled: the observer told that the
-// bench was replaced (it makes every picture once), and the analysis (which
-// shows the bench once).
-void ShowReplacedBench(Bench& bench);
-
 // DecodeExperiment, then on success what opening a document does: the
 // built-in geometry, the observer told that the bench was replaced (it makes
 // every picture once), and the analysis (which shows the bench once).
