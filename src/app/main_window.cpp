@@ -277,6 +277,8 @@ void TForm1::moveEvent(QMoveEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (documents_->MayQuit()) {
+    // A clean end: nothing to recover.
+    autosave_.reset();
     timer_.stop();
     box_->hide();
     magnifier_->hide();
@@ -335,6 +337,8 @@ void TForm1::show_bench() {
 void TForm1::bench_replaced(bool shown) {
   interaction_->StartOver();
   history_->StartAfresh();
+  // A bench emptied or read from a file holds no work to recover.
+  if (autosave_) autosave_->settled();
   if (shown) return;
   renderer_->rebuild_all_pictures();
   renderer_->Draw_obj();

@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/autosave.h"
 #include "app/components_box.h"
 #include "app/document_commands.h"
 #include "app/guide_window.h"
 #include "app/modal_port.h"
 #include "app/platform.h"
+#include "app/recent_experiments.h"
 #include "app/side_windows.h"
 #include "app/undo_history.h"
 #include "interaction/bench_interaction.h"
@@ -63,6 +65,22 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
 
   // Opens the experiment named on the command line (at the first show).
   void OpenAtStart(const QString& path);
+
+  // Keeps the recent experiments in the program's settings; without them
+  // the list lasts for this run only.
+  void keep_recent_in(QSettings* settings) { recent_.keep_in(settings); }
+  RecentExperiments& recent() { return recent_; }
+  // Opens one of the recent experiments; one that is no longer there
+  // leaves the list, and the status bar says so.
+  void OpenRecent(const QString& path);
+  // Keeps unsaved work in a recovery file in `folder`, written at most
+  // `interval_ms` after a change. Without it no work is kept.
+  void start_autosave(const QString& folder, int interval_ms = AUTOSAVE_INTERVAL_MS);
+  Autosave* autosave() { return autosave_.get(); }
+  // At start-up: offers, in one question, the newest work that a run which
+  // did not end cleanly left behind. Yes opens it untitled; either way its
+  // recovery file goes. True when work was recovered.
+  bool OfferRecovery();
 
   // One tick of the 100 ms timer.
   void Timer1Timer();
@@ -122,6 +140,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   // DocumentView and PaintListener.
   void show_bench() override;
   void bench_replaced(bool shown) override;
+  void file_used(const QString& path) override;
   void painted() override;
 
  private:
@@ -137,6 +156,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   void place_components_box();
   void start_calculator();
   void show_analysis_state();
+  void fill_recent_menu();
 
   QString program_dir_;
   const PictureSet& pictures_;
@@ -163,6 +183,10 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   QMenu* edit_menu_ = nullptr;
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
+  RecentExperiments recent_;
+  QString recovery_folder_;
+  std::unique_ptr<Autosave> autosave_;
   bool box_placed_ = false;
   QWidget* tool_bar_ = nullptr;
   std::vector<QWidget*> document_widgets_;

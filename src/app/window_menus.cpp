@@ -111,6 +111,9 @@ void TForm1::build_menus() {
     if (modal_.print_dialog(printer_)) PrintBench(printer_);
   });
   file->addSeparator();
+  recent_menu_ = file->addMenu("Recent &experiments");
+  connect(recent_menu_, &QMenu::aboutToShow, this, [this] { fill_recent_menu(); });
+  fill_recent_menu();
   add(file, "&Quit", [this] { close(); });
 
   // The Edit menu and the bench's context menu offer the same commands.
