@@ -2,6 +2,7 @@
 // unsaved, recovering what a run that did not end cleanly left behind, and
 // the recent experiments of the File menu.
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -49,11 +50,12 @@ struct KeepingFixture : Folder, WindowFixture {
   QByteArray bench_text() { return QByteArray::fromStdString(ExperimentText(window.bench())); }
   // Work left behind by a run that ended without cleaning up: a recovery
   // file nobody holds, and the note of the file it belonged to.
-  QString leave_orphan(const QByteArray& experiment, const QString& document) {
+  QString leave_orphan(const QByteArray& experiment, const QString& document,
+                       const QString& stem = "recovery-999999-1") {
     QDir().mkpath(recovery());
-    const QString path = recovery() + "/recovery-999999-1.ele";
+    const QString path = recovery() + "/" + stem + ".ele";
     Spit(path, experiment);
-    Spit(recovery() + "/recovery-999999-1.document", document.toUtf8());
+    Spit(recovery() + "/" + stem + ".document", document.toUtf8());
     return path;
   }
 };
@@ -151,6 +153,26 @@ TEST_F(KeepingFixture, NoDeletesTheWork) {
   EXPECT_FALSE(window.documents().document_open);
   EXPECT_FALSE(QFile::exists(orphan));
   EXPECT_TRUE(QDir(recovery()).entryList({"*.ele", "*.document"}, QDir::Files).isEmpty());
+}
+
+// Of two crashed runs the later one's work is offered; the other waits for
+// the next start.
+TEST_F(KeepingFixture, TheNewestWorkIsOfferedFirst) {
+  const QByteArray empty = QByteArray::fromStdString(ExperimentText(window.bench()));
+  const QString older = leave_orphan(empty, "/home/pupil/older.ele", "recovery-999998-5");
+  const QString newer = leave_orphan(empty, "/home/pupil/newer.ele", "recovery-999999-1");
+  QFile file(older);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                               QFileDevice::FileModificationTime));
+  file.close();
+  window.start_autosave(recovery(), 100000);
+  modal.answer = Answer::No;
+  window.OfferRecovery();
+  ASSERT_EQ(modal.questions.size(), 1);
+  EXPECT_TRUE(modal.questions[0].contains("newer.ele"));
+  EXPECT_FALSE(QFile::exists(newer));
+  EXPECT_TRUE(QFile::exists(older));
 }
 
 // The lock of a recovery file whose program still runs: a process of ours
