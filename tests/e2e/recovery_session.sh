@@ -67,10 +67,11 @@ choose_in_box $GROUP_POWER
 bench_click $CELL_X $CELL_Y
 choose_in_box $GROUP_SWITCHES
 bench_click $SWITCH_X $SWITCH_Y
+# Nothing selected, so that no red outline tells the two pictures apart;
+# before the wire, so that the picture is final once the work is kept.
+bench_click 560 280
 bench_click $((CELL_X + 43)) $CELL_Y
 bench_click $((SWITCH_X - 36)) $((SWITCH_Y + 15))
-# Nothing selected, so that no red outline tells the two pictures apart.
-bench_click 560 280
 
 STEP="waiting for the work to be kept"
 kept_as_shown() {
