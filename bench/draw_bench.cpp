@@ -27,7 +27,7 @@ void BM_DrawFullBench(benchmark::State& state) {
   const PictureSet* pictures = Pictures(state);
   if (!pictures) return;
   auto bench = std::make_unique<Bench>();
-  if (!BuildCrowdedBench(*bench)) {
+  if (!testing::BuildCrowdedBench(*bench)) {
     state.SkipWithError("the crowded bench did not fit its tables");
     return;
   }

@@ -15,38 +15,11 @@
 #include "app/main_window.h"
 #include "model/headless_timer.h"
 #include "support/max_benches.h"
+#include "window_ports.h"
 
 namespace {
 
 using namespace voltaro;
-
-// Nothing modal happens on a turning generator; the port only has to exist.
-class QuietModal : public ModalPort {
- public:
-  Answer confirm(const QString&) override { return Answer::No; }
-  QString open_path() override { return {}; }
-  QString save_path() override { return {}; }
-  void error(const QString&) override {}
-  void choose_bulb(int) override {}
-  DialogOutcome edit_note(int) override { return DialogOutcome::Cancelled; }
-  DialogOutcome set_up_black_box(int) override { return DialogOutcome::Cancelled; }
-  bool password_matches(int) override { return false; }
-  DialogOutcome edit_properties(int32_t, int) override { return DialogOutcome::Cancelled; }
-  bool pick_color(int32_t&) override { return false; }
-  void popup(QMenu&, QPoint) override {}
-  void show_warning(QWidget&) override {}
-  void show_about() override {}
-  QString picture_path() override { return {}; }
-  bool print_dialog(QPrinter&) override { return false; }
-  DrawingTarget drawing_target() override { return {}; }
-  void page_setup(QPrinter&) override {}
-};
-
-class NoClipboard : public ClipboardPort {
- public:
-  std::string text() override { return {}; }
-  void set_text(std::string) override {}
-};
 
 class QuietPrompts : public MeasurementPrompts {
  public:
@@ -59,15 +32,11 @@ class QuietPrompts : public MeasurementPrompts {
 constexpr int FIVE_MINUTES = 3000;
 
 void BM_Timer1Timer(benchmark::State& state) {
-  static PictureSet pictures;
-  static const bool loaded = !pictures.load(VOLTARO_OBJ_DIR).has_value();
-  if (!loaded) {
-    state.SkipWithError("the pictures are missing");
-    return;
-  }
+  const PictureSet* pictures = WindowPictures(state);
+  if (!pictures) return;
   QuietModal modal;
   NoClipboard clipboard;
-  TForm1 window(VOLTARO_PROGRAM_DIR, pictures, modal, clipboard);
+  TForm1 window(VOLTARO_PROGRAM_DIR, *pictures, modal, clipboard);
   window.OpenAtStart(VOLTARO_EXAMPLES "/ac_generator.ele");
   // With the chart open on every quantity of the bench and five minutes of
   // traces in it already: each tick adds a point to each and scrolls.

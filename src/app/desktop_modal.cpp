@@ -33,6 +33,11 @@ Answer DesktopModal::confirm(const QString& question) {
   }
 }
 
+bool DesktopModal::ask(const QString& question) {
+  return QMessageBox::question(owner_, "Zentrik Voltaro", question,
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 QString DesktopModal::open_path() {
   return QFileDialog::getOpenFileName(owner_, "打开实验", ".", EXPERIMENT_FILTER);
 }

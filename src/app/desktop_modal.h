@@ -21,6 +21,7 @@ class DesktopModal : public ModalPort {
   }
 
   Answer confirm(const QString& question) override;
+  bool ask(const QString& question) override;
   QString open_path() override;
   QString save_path() override;
   void error(const QString& message) override;

@@ -46,20 +46,39 @@ bool DocumentCommands::Open() {
   if (!offer_save("Save the current?")) return false;
   const QString path = prompts_.open_path();
   if (path.isEmpty()) return false;
+  return open(path);
+}
+
+bool DocumentCommands::OpenFile(const QString& path) {
+  if (!offer_save("Save the current?")) return false;
+  return open(path);
+}
+
+bool DocumentCommands::open(const QString& path) {
   view_.show_bench();
   current_file_name.clear();
   if (!read(path)) return false;
   current_file_name = path;
+  view_.file_used(path);
   return true;
 }
 
 bool DocumentCommands::OpenAtStart(const QString& path) {
   view_.show_bench();
   current_file_name = path;
-  if (read(path)) return true;
+  if (read(path)) {
+    view_.file_used(path);
+    return true;
+  }
   // A file that failed to open must not be saved over with an empty bench.
   current_file_name.clear();
   return false;
+}
+
+bool DocumentCommands::OpenRecovered(const QString& path) {
+  view_.show_bench();
+  current_file_name.clear();
+  return read(path);
 }
 
 bool DocumentCommands::Save() {
@@ -68,6 +87,7 @@ bool DocumentCommands::Save() {
     prompts_.error("save failed!");
     return false;
   }
+  view_.file_used(current_file_name);
   return true;
 }
 

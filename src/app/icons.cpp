@@ -74,6 +74,20 @@ QIcon ToolIcon(const QString& hint) {
     p.drawRoundedRect(2, 9, 20, 9, 2, 2);
     p.setBrush(Qt::white);
     p.drawRect(7, 15, 10, 7);
+  } else if (hint == "Undo" || hint == "Redo") {
+    // A hooked arrow that turns back; Redo's turns on.
+    if (hint == "Redo") {
+      p.translate(24, 0);
+      p.scale(-1, 1);
+    }
+    p.setPen(QPen(INK, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath hook;
+    hook.moveTo(17, 20);
+    hook.cubicTo(23, 13, 19, 5, 7, 8);
+    p.drawPath(hook);
+    p.setPen(QPen(ACCENT, 2.2, Qt::SolidLine, Qt::RoundCap));
+    Arrow(p, QPointF(9, 7.6), QPointF(4, 9));
   } else if (hint == "Rotate") {
     p.setPen(QPen(INK, 2));
     p.drawArc(QRectF(4, 4, 16, 16), 60 * 16, 280 * 16);

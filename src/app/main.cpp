@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/desktop_modal.h"
@@ -18,6 +20,14 @@ QString StartUpFile(const QStringList& arguments) {
   if (path.size() >= 2 && path.startsWith('"') && path.endsWith('"'))
     path = path.mid(1, path.size() - 2);
   return path;
+}
+
+// How long after a change unsaved work is kept: 30 seconds, or as many as
+// VOLTARO_AUTOSAVE_SECONDS says (the tests wait for one).
+int AutosaveInterval() {
+  bool ok = false;
+  const int seconds = qEnvironmentVariableIntValue("VOLTARO_AUTOSAVE_SECONDS", &ok);
+  return ok && seconds > 0 && seconds <= 3600 ? seconds * 1000 : voltaro::AUTOSAVE_INTERVAL_MS;
 }
 
 }  // namespace
@@ -42,9 +52,16 @@ int main(int argc, char** argv) {
   voltaro::DesktopClipboard clipboard;
   voltaro::TForm1 window(program_dir, pictures, modal, clipboard);
   modal.attach(&window, &window.bench());
+  QSettings settings("Zentrik Voltaro", "Zentrik Voltaro");
+  window.keep_recent_in(&settings);
+  window.start_autosave(
+      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/recovery",
+      AutosaveInterval());
   window.show();
-  if (!start_file.isEmpty()) {
-    QTimer::singleShot(0, &window, [&window, start_file] { window.OpenAtStart(start_file); });
-  }
+  // Work a crashed run left behind comes first; recovered, it stands in for
+  // the file named on the command line.
+  QTimer::singleShot(0, &window, [&window, start_file] {
+    if (!window.OfferRecovery() && !start_file.isEmpty()) window.OpenAtStart(start_file);
+  });
   return app.exec();
 }

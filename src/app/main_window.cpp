@@ -73,6 +73,7 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
   renderer_ = std::make_unique<BenchRenderer>(*bench_, pictures_, &clock_);
   renderer_->attach();
   interaction_ = std::make_unique<BenchInteraction>(*bench_, *renderer_, *this, modal_, clipboard_);
+  history_ = std::make_unique<UndoHistory>(*bench_, *interaction_);
   documents_ = std::make_unique<DocumentCommands>(*bench_, modal_, *this);
 
   box_ = new TForm8(pictures_, this);
@@ -136,6 +137,8 @@ TForm1::TForm1(const QString& program_dir, const PictureSet& pictures, ModalPort
 
 TForm1::~TForm1() {
   timer_.stop();
+  // The history puts benches back into the window's bench and picture.
+  history_.reset();
   bench_->sound = nullptr;
 }
 
@@ -304,6 +307,8 @@ void TForm1::moveEvent(QMoveEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (documents_->MayQuit()) {
+    // A clean end: nothing to recover.
+    autosave_.reset();
     timer_.stop();
     box_->hide();
     magnifier_->hide();
@@ -365,6 +370,9 @@ void TForm1::bench_replaced(bool shown) {
   chart_->bench_replaced();
   measurements_->bench_replaced();
   interaction_->StartOver();
+  history_->StartAfresh();
+  // A bench emptied or read from a file holds no work to recover.
+  if (autosave_) autosave_->settled();
   if (shown) return;
   renderer_->rebuild_all_pictures();
   renderer_->Draw_obj();

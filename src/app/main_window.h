@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/autosave.h"
 #include "app/bench_zoom.h"
 #include "app/chart_window.h"
 #include "app/components_box.h"
@@ -16,7 +17,9 @@
 #include "app/measurements_window.h"
 #include "app/modal_port.h"
 #include "app/platform.h"
+#include "app/recent_experiments.h"
 #include "app/side_windows.h"
+#include "app/undo_history.h"
 #include "interaction/bench_interaction.h"
 #include "render/bench_renderer.h"
 
@@ -40,6 +43,8 @@ inline constexpr const char* DRAWING_NOT_WRITTEN =
 
 // The commands of the Edit menu, which the bench's context menu offers too.
 struct EditActions {
+  QAction* undo = nullptr;
+  QAction* redo = nullptr;
   QAction* copy = nullptr;
   QAction* cut = nullptr;
   QAction* paste = nullptr;
@@ -71,6 +76,22 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   // Opens the experiment named on the command line (at the first show).
   void OpenAtStart(const QString& path);
 
+  // Keeps the recent experiments in the program's settings; without them
+  // the list lasts for this run only.
+  void keep_recent_in(QSettings* settings) { recent_.keep_in(settings); }
+  RecentExperiments& recent() { return recent_; }
+  // Opens one of the recent experiments; one that is no longer there
+  // leaves the list, and the status bar says so.
+  void OpenRecent(const QString& path);
+  // Keeps unsaved work in a recovery file in `folder`, written at most
+  // `interval_ms` after a change. Without it no work is kept.
+  void start_autosave(const QString& folder, int interval_ms = AUTOSAVE_INTERVAL_MS);
+  Autosave* autosave() { return autosave_.get(); }
+  // At start-up: offers, in one question, the newest work that a run which
+  // did not end cleanly left behind. Yes opens it untitled; either way its
+  // recovery file goes. True when work was recovered.
+  bool OfferRecovery();
+
   // One tick of the 100 ms timer.
   void Timer1Timer();
 
@@ -78,6 +99,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   BenchRenderer& renderer() { return *renderer_; }
   BenchInteraction& mouse() { return *interaction_; }
   DocumentCommands& documents() { return *documents_; }
+  UndoHistory& history() { return *history_; }
   TForm8& components_box() { return *box_; }
   Form_big& magnifier() { return *magnifier_; }
   Form4& warning() { return *warning_; }
@@ -134,10 +156,13 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   // DocumentView and PaintListener.
   void show_bench() override;
   void bench_replaced(bool shown) override;
+  void file_used(const QString& path) override;
   void painted() override;
 
  private:
   void build_menus();
+  // Undo and Redo at the top of a menu; `with_keys` gives them their keys.
+  void add_undo_items(QMenu* menu, EditActions& items, bool with_keys);
   void build_tool_bar();
   void enable_document_controls();
   void choose_kind(int32_t kind);
@@ -147,6 +172,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   void place_components_box();
   void start_calculator();
   void show_analysis_state();
+  void fill_recent_menu();
 
   QString program_dir_;
   const PictureSet& pictures_;
@@ -157,6 +183,7 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   DesktopClock clock_;
   std::unique_ptr<BenchRenderer> renderer_;
   std::unique_ptr<BenchInteraction> interaction_;
+  std::unique_ptr<UndoHistory> history_;
   std::unique_ptr<DocumentCommands> documents_;
   QPrinter printer_;
   QTimer timer_;
@@ -176,6 +203,10 @@ class TForm1 : public QMainWindow, public UiPort, public DocumentView, public Pa
   QMenu* edit_menu_ = nullptr;
   QMenu* context_menu_ = nullptr;
   QMenu* black_box_menu_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
+  RecentExperiments recent_;
+  QString recovery_folder_;
+  std::unique_ptr<Autosave> autosave_;
   bool box_placed_ = false;
   QWidget* tool_bar_ = nullptr;
   std::vector<QWidget*> document_widgets_;

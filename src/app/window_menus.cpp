@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "app/icons.h"
@@ -75,10 +76,14 @@ void TForm1::build_menus() {
   });
   add(file, "Export Drawing\u2026", [this] { ExportBenchDrawing(); });
   file->addSeparator();
+  recent_menu_ = file->addMenu("Recent &experiments");
+  connect(recent_menu_, &QMenu::aboutToShow, this, [this] { fill_recent_menu(); });
+  fill_recent_menu();
   add(file, "&Quit", [this] { close(); });
 
   // The Edit menu and the bench's context menu offer the same commands.
   const auto edit_items = [this, &add](QMenu* menu, EditActions& items, bool with_keys) {
+    add_undo_items(menu, items, with_keys);
     add(menu, "Display the Direction of the Current",
         [this] { renderer_->toggle_current_direction(); });
     add(menu, "Object Diagram/Circuit Diagram", [this] { renderer_->toggle_circuit_view(); });
@@ -162,6 +167,20 @@ void TForm1::build_menus() {
   for (QAction* a : {actions_.save, actions_.save_as}) a->setEnabled(false);
 }
 
+void TForm1::add_undo_items(QMenu* menu, EditActions& items, bool with_keys) {
+  // Each names the step it takes back or does again: "Undo Delete".
+  QUndoStack& stack = history_->stack();
+  items.undo = stack.createUndoAction(menu, "U&ndo");
+  items.redo = stack.createRedoAction(menu, "&Redo");
+  if (with_keys) {
+    items.undo->setShortcut(QKeySequence("Ctrl+Z"));
+    items.redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  }
+  menu->addAction(items.undo);
+  menu->addAction(items.redo);
+  menu->addSeparator();
+}
+
 void TForm1::build_tool_bar() {
   tool_bar_ = new QWidget;
   tool_bar_->setObjectName("ToolBar");
@@ -238,6 +257,20 @@ void TForm1::build_tool_bar() {
   button("Home Page", [this] { open_address(QUrl(HOME_PAGE)); });
   button("Mail to Us", [this] { open_address(QUrl(MAIL)); });
   button("User guide", [this] { open_user_guide(); });
+  bevel();
+  // The hints name the step, as the menu items do.
+  const QUndoStack& stack = history_->stack();
+  for (auto [hint, a] : {std::pair{"Undo", stack.createUndoAction(this, "Undo")},
+                         std::pair{"Redo", stack.createRedoAction(this, "Redo")}}) {
+    auto* b = new QToolButton;
+    b->setObjectName(hint);
+    a->setIcon(ToolIcon(hint));
+    b->setDefaultAction(a);
+    b->setFixedSize(25, 25);
+    b->setIconSize(QSize(20, 20));
+    b->setAutoRaise(true);
+    row->addWidget(b);
+  }
   row->addStretch();
 }
 

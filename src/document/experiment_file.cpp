@@ -64,11 +64,25 @@ void ResetStorageBatteryTerminals(ElementRecord& e) {
   }
 }
 
+// Marks where each piece of the text ends, when asked to.
+struct PieceEnds {
+  const LineWriter& out;
+  std::vector<size_t>* ends;
+  void mark() const {
+    if (ends) ends->push_back(out.bytes().size());
+  }
+};
+
 template <class Table>
-void WriteSection(LineWriter& out, std::string_view tag, const Table& table, int count) {
+void WriteSection(LineWriter& out, PieceEnds pieces, std::string_view tag, const Table& table,
+                  int count) {
   out.text(tag);
   out.integer(count);
-  for (int i = 0; i < count; ++i) WriteFields(out, Layout::File, table[i]);
+  pieces.mark();
+  for (int i = 0; i < count; ++i) {
+    WriteFields(out, Layout::File, table[i]);
+    pieces.mark();
+  }
 }
 
 // Reads a count and that many records into slots 0 upwards; stops at the
@@ -96,23 +110,26 @@ int HeaderVersion(std::string_view gbk_line) {
   return 0;
 }
 
-std::string ExperimentText(const Bench& bench) {
+std::string ExperimentText(const Bench& bench, std::vector<size_t>* piece_ends) {
   LineWriter out;
+  const PieceEnds pieces{out, piece_ends};
   out.text(HEADER_V32);
-  WriteSection(out, SECTION_TAGS[0], bench.elements, CountElements(bench));
-  WriteSection(out, SECTION_TAGS[1], bench.rheostats, CountRheostats(bench));
-  WriteSection(out, SECTION_TAGS[2], bench.wires, CountWires(bench));
-  WriteSection(out, SECTION_TAGS[3], bench.voltmeters, CountMeters(bench.voltmeters));
-  WriteSection(out, SECTION_TAGS[4], bench.ammeters, CountMeters(bench.ammeters));
-  WriteSection(out, SECTION_TAGS[5], bench.spdts, CountSpdts(bench));
-  WriteSection(out, SECTION_TAGS[6], bench.relays, CountRelays(bench));
-  WriteSection(out, SECTION_TAGS[7], bench.notes, CountNotes(bench));
-  WriteSection(out, SECTION_TAGS[8], bench.black_boxes, CountBlackBoxes(bench));
+  pieces.mark();
+  WriteSection(out, pieces, SECTION_TAGS[0], bench.elements, CountElements(bench));
+  WriteSection(out, pieces, SECTION_TAGS[1], bench.rheostats, CountRheostats(bench));
+  WriteSection(out, pieces, SECTION_TAGS[2], bench.wires, CountWires(bench));
+  WriteSection(out, pieces, SECTION_TAGS[3], bench.voltmeters, CountMeters(bench.voltmeters));
+  WriteSection(out, pieces, SECTION_TAGS[4], bench.ammeters, CountMeters(bench.ammeters));
+  WriteSection(out, pieces, SECTION_TAGS[5], bench.spdts, CountSpdts(bench));
+  WriteSection(out, pieces, SECTION_TAGS[6], bench.relays, CountRelays(bench));
+  WriteSection(out, pieces, SECTION_TAGS[7], bench.notes, CountNotes(bench));
+  WriteSection(out, pieces, SECTION_TAGS[8], bench.black_boxes, CountBlackBoxes(bench));
   out.text("over");
+  pieces.mark();
   return out.bytes();
 }
 
-OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text) {
+OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text, Repairs repairs) {
   InitBenchTables(bench);
   std::vector<std::string> lines = SplitLines(gbk_text);
   const int version = lines.empty() ? 0 : HeaderVersion(lines.front());
@@ -122,7 +139,9 @@ OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text) {
   in.skip();  // the header
   in.skip();  // tag of the two-terminal section
   const Layout layout = version == FILE_VERSION_2 ? Layout::FileVersion2 : Layout::File;
-  ReadSection(in, layout, bench.elements, ResetStorageBatteryTerminals);
+  ReadSection(in, layout, bench.elements, [repairs](ElementRecord& e) {
+    if (repairs == Repairs::OldFiles) ResetStorageBatteryTerminals(e);
+  });
   in.skip();
   ReadSection(in, layout, bench.rheostats);
   in.skip();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/bench.h"
 
@@ -43,14 +44,25 @@ enum class OpenOutcome {
 // The version a header line (GBK bytes) names, or 0 for a line we refuse.
 int HeaderVersion(std::string_view gbk_line);
 
-// The bench as the bytes of a version 3.2 file.
-std::string ExperimentText(const Bench& bench);
+// The bench as the bytes of a version 3.2 file. With `piece_ends`, also
+// where each piece of the text ends: the header, each section's tag and
+// count, each record, the closing line. Snapshots of the bench keep the
+// pieces apart, so that records which did not change are shared.
+std::string ExperimentText(const Bench& bench, std::vector<size_t>* piece_ends = nullptr);
+
+// What reading puts right in records that older files carry wrong (the
+// meter ranges a version 2 file lacks are filled in either way).
+enum class Repairs {
+  OldFiles,  // the storage batteries' turned-twice terminals
+  None,      // the text is our own, of a bench as it stood: taken as it is
+};
 
 // Empties the bench and fills its tables from the bytes of a file, with the
-// storage-battery terminal reset, the version 2 meter defaults and next_id
-// set to the largest id read. Nothing else: no geometry, pictures or
-// analysis. On any outcome but Opened the bench is left empty.
-OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text);
+// repairs asked for and next_id set to the largest id read. Nothing else: no
+// geometry, pictures or analysis. On any outcome but Opened the bench is
+// left empty.
+OpenOutcome DecodeExperiment(Bench& bench, std::string_view gbk_text,
+                             Repairs repairs = Repairs::OldFiles);
 
 // DecodeExperiment, then on success what opening a document does: the
 // built-in geometry, the observer told that the bench was replaced (it makes

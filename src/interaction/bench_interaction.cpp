@@ -16,36 +16,34 @@
 namespace voltaro {
 namespace {
 
-void MoveTo(Bench& bench, int32_t kind, int index, Point p) {
+// Puts the record's centre (a note's corner) at p; whether it moved.
+bool MoveTo(Bench& bench, int32_t kind, int index, Point p) {
   auto set = [&](int32_t& x, int32_t& y) {
+    const bool moved = x != p.x || y != p.y;
     x = p.x;
     y = p.y;
+    return moved;
   };
   switch (kind) {
     case KIND_SLIDE_RHEOSTAT:
-      set(bench.rheostats[index].x, bench.rheostats[index].y);
-      return;
+      return set(bench.rheostats[index].x, bench.rheostats[index].y);
     case KIND_POINTER_VOLTMETER:
-      set(bench.voltmeters[index].x, bench.voltmeters[index].y);
-      return;
+      return set(bench.voltmeters[index].x, bench.voltmeters[index].y);
     case KIND_POINTER_AMMETER:
-      set(bench.ammeters[index].x, bench.ammeters[index].y);
-      return;
+      return set(bench.ammeters[index].x, bench.ammeters[index].y);
     case KIND_SPDT_SWITCH:
-      set(bench.spdts[index].x, bench.spdts[index].y);
-      return;
+      return set(bench.spdts[index].x, bench.spdts[index].y);
     case KIND_RELAY:
-      set(bench.relays[index].x, bench.relays[index].y);
-      return;
+      return set(bench.relays[index].x, bench.relays[index].y);
     case KIND_NOTE:
-      set(bench.notes[index].x, bench.notes[index].y);
-      return;
+      return set(bench.notes[index].x, bench.notes[index].y);
     default:
       break;
   }
   const KindInfo* info = FindKind(kind);
   if (info && info->family == Family::TwoTerminal)
-    set(bench.elements[index].x, bench.elements[index].y);
+    return set(bench.elements[index].x, bench.elements[index].y);
+  return false;
 }
 
 const char* TableName(Family f) {
@@ -86,7 +84,7 @@ void BenchInteraction::Select(int32_t kind, int index) {
 }
 
 void BenchInteraction::StartOver() {
-  Select(0, -1);
+  LetGo();
   pending_kind = 0;
 }
 
@@ -100,7 +98,7 @@ bool BenchInteraction::inside_black_box(int x, int y, int* index) const {
   return box >= 0;
 }
 
-void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
+void BenchInteraction::press(int button, int x, int y) {
   mouse_pos = {x, y};
   dragging = slider_drag = magnet_drag = false;
   wire_selected = false;
@@ -145,6 +143,7 @@ void BenchInteraction::Image1MouseDown(int button, int, int x, int y) {
           note.x = x;
           note.y = y;
           selected_index = index;
+          changed(Step::Note);
           dialogs_.edit_note(index);
         } else {
           ui_.status_message("The bench is full: no room for another note");
@@ -182,6 +181,7 @@ void BenchInteraction::place(int x, int y) {
     return;
   }
   const int32_t kind = pending_kind;
+  changed(Step::Place);
   selected_index = r.index;
   pending_kind = 0;
   ui_.reset_components_box();
@@ -267,6 +267,7 @@ void BenchInteraction::Image1MouseMove(int, int x, int y) {
   if (selected_kind == -1) {
     // A bend point follows the pointer live.
     if (selected_wire >= 0 && selected_index >= 0 && selected_index < WIRE_POINTS) {
+      Action action(*this, Step::MoveBend);
       bench_.wires[selected_wire].points[selected_index] = {x, y};
       redraw();
     }
@@ -279,7 +280,7 @@ void BenchInteraction::Image1MouseMove(int, int x, int y) {
   last_mouse = {x, y};
 }
 
-void BenchInteraction::Image1MouseUp(int button, int, int x, int y) {
+void BenchInteraction::release(int button, int x, int y) {
   mouse_pos = {x, y};
   slider_drag = magnet_drag = false;
   if (pending_kind == KIND_BLACK_BOX && band_active && x != band_start.x && y != band_start.y) {
@@ -310,6 +311,7 @@ void BenchInteraction::finish_band(int x, int y) {
     b.width = std::abs(x - band_start.x);
     b.height = std::abs(y - band_start.y);
     selected_index = index;
+    changed(Step::BlackBox);
     if (dialogs_.set_up_black_box(index) == DialogOutcome::Cancelled) {
       // A box the teacher cancelled is not left on the bench.
       bench_.black_boxes[index].in_use = 0;
@@ -329,7 +331,10 @@ void BenchInteraction::drop(int x, int y) {
   if (y <= 0) y = 10;
   if (x >= BenchRenderer::WIDTH) x = BenchRenderer::WIDTH - 10;
   if (y >= BenchRenderer::HEIGHT) y = BenchRenderer::HEIGHT - 10;
-  MoveTo(bench_, selected_kind, selected_index, {x - grab_offset.x, y - grab_offset.y});
+  // A click that grabs a part and lets go where it took hold is no move.
+  if (MoveTo(bench_, selected_kind, selected_index, {x - grab_offset.x, y - grab_offset.y})) {
+    changed(Step::Move);
+  }
 }
 
 void BenchInteraction::right_release(int x, int y) {
@@ -369,6 +374,7 @@ void BenchInteraction::right_release(int x, int y) {
 }
 
 void BenchInteraction::Rotate() {
+  Action action(*this, Step::Rotate);
   if (selected_index < 0) return;
   DerivePoseGeometry(bench_);
   const KindInfo* info = FindKind(selected_kind);

@@ -6,8 +6,10 @@
 // here, in XOR through the renderer onto the picture the window shows.
 
 #include <cstdint>
+#include <optional>
 
 #include "document/clipboard.h"
+#include "interaction/bench_steps.h"
 #include "interaction/ui_port.h"
 #include "model/bench.h"
 #include "render/bench_renderer.h"
@@ -75,8 +77,17 @@ class BenchInteraction : private InteractionView {
   // Selects a component, note or black box as a press on it would, without
   // taking hold of it.
   void Select(int32_t kind, int index);
-  // A bench just opened or made new: nothing selected, nothing picked.
+  // A bench just opened or made new: nothing selected, held or picked.
   void StartOver();
+  // The bench was put back as it stood at another moment (Undo, Redo):
+  // nothing is selected or held any more and no wire is being drawn; an
+  // action a press left open ends without a step. The kind picked in the
+  // components box stays picked.
+  void LetGo();
+
+  // Who hears where the pupil's actions begin and end (the undo history);
+  // nobody when null.
+  void set_step_observer(StepObserver* observer) { steps_ = observer; }
 
   // Edit commands on the selection.
   void Rotate();
@@ -103,6 +114,35 @@ class BenchInteraction : private InteractionView {
   void Escape();
 
  private:
+  // One action of the pupil, from the constructor to the destructor, for
+  // the step observer. An action inside another belongs to the outer one.
+  class Action {
+   public:
+    explicit Action(BenchInteraction& owner, std::optional<Step> step = std::nullopt)
+        : owner_(owner) {
+      owner_.begin_action();
+      if (step) owner_.changed(*step);
+    }
+    ~Action() { owner_.end_action(); }
+    Action(const Action&) = delete;
+    Action& operator=(const Action&) = delete;
+
+   private:
+    BenchInteraction& owner_;
+  };
+  void begin_action();
+  void end_action();
+  // Ends the action that a press left open for its release.
+  void release_hold();
+  void finish_action();
+  // Names the step of the running action, unless it has its name already:
+  // Cut deletes, but it is a Cut.
+  void changed(Step step) {
+    if (!step_) step_ = step;
+  }
+
+  void press(int button, int x, int y);
+  void release(int button, int x, int y);
   void do_found_lian1(int x, int y);
   void do_found_lian2();
   bool inside_black_box(int x, int y, int* index = nullptr) const;
@@ -144,6 +184,12 @@ class BenchInteraction : private InteractionView {
   int spdt_click_zone = 0;
   // The wire being drawn, until it is finished.
   WireRecord drawing_;
+  // The running action: how deeply nested, whether a press left it open
+  // for its release, and its step so far.
+  int action_depth_ = 0;
+  bool held_ = false;
+  std::optional<Step> step_;
+  StepObserver* steps_ = nullptr;
   Bench& bench_;
   BenchRenderer& renderer_;
   UiPort& ui_;

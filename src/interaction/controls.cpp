@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "interaction/bench_interaction.h"
 #include "model/analysis.h"
@@ -43,6 +44,7 @@ void BenchInteraction::after_analysis_view() {
 }
 
 void BenchInteraction::drag_slider(int x) {
+  Action action(*this, Step::MoveSlider);
   RheostatRecord& r = bench_.rheostats[slider_index];
   // The knob travels 60 pixels; the slider moves in hundredths.
   const double slider = std::trunc((x - r.x + 31) * 100.0 / 60) * 0.01;
@@ -52,6 +54,7 @@ void BenchInteraction::drag_slider(int x) {
 }
 
 void BenchInteraction::drag_magnet(int y) {
+  Action action(*this, Step::MoveMagnet);
   ElementRecord& e = bench_.elements[magnet_index];
   const int dy = y - magnet_last_y;
   const double old = std::trunc(e.param1);
@@ -64,11 +67,13 @@ void BenchInteraction::drag_magnet(int y) {
 }
 
 bool BenchInteraction::on_multimeter_knob(int slot, int x, int y) const {
-  const ElementRecord& e = bench_.elements[slot];
+  if (slot < 0 || slot >= TWO_TERMINAL_SLOTS) return false;
+  const ElementRecord& e = std::as_const(bench_).elements[slot];
   return e.x - 48 < x && x < e.x + 24 && e.y + 49 < y && y < e.y + 121;
 }
 
 void BenchInteraction::step_multimeter(int slot, int step) {
+  changed(Step::TurnKnob);
   double& range = bench_.elements[slot].param1;
   range += step;
   if (range > 7.5) range = 0;
@@ -77,6 +82,7 @@ void BenchInteraction::step_multimeter(int slot, int step) {
 }
 
 void BenchInteraction::Image1DblClick() {
+  Action action(*this, Step::Switch);
   if (selected_index < 0) return;
   if (selected_kind == KIND_SPST_SWITCH && selected_index < TWO_TERMINAL_SLOTS) {
     button_down = false;
@@ -90,6 +96,7 @@ void BenchInteraction::Image1DblClick() {
 }
 
 void BenchInteraction::OpenBlackBox() {
+  Action action(*this, Step::OpenBlackBox);
   if (selected_kind == KIND_BLACK_BOX && selected_index >= 0 && selected_index < BLACK_BOX_SLOTS &&
       bench_.black_boxes[selected_index].in_use) {
     const bool open = bench_.black_boxes[selected_index].password.empty() ||

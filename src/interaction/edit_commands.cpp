@@ -41,6 +41,7 @@ bool BenchInteraction::guarded_by_black_box() {
 }
 
 void BenchInteraction::Delete() {
+  Action action(*this, Step::Delete);
   // Deleting a part wired into a closed black box would take the hidden
   // wires with it and give the puzzle away.
   if (guarded_by_black_box()) return;
@@ -92,6 +93,7 @@ void BenchInteraction::Delete() {
 }
 
 void BenchInteraction::Repair() {
+  Action action(*this, Step::Repair);
   if ((selected_kind == KIND_BULB || selected_kind == KIND_FUSE) && selected_index >= 0 &&
       selected_index < TWO_TERMINAL_SLOTS) {
     bench_.elements[selected_index].is_open = 0;
@@ -100,6 +102,9 @@ void BenchInteraction::Repair() {
 }
 
 void BenchInteraction::Properties() {
+  // Dialogs that show their changes on the bench while open (the slide
+  // rheostat's, the resistance box's) make one step with what is confirmed.
+  Action action(*this, Step::Properties);
   if (selected_index < 0 || !HasPropertyDialog(selected_kind)) return;
   const int32_t kind = selected_kind;
   dialogs_.edit_properties(kind, selected_index);
@@ -117,11 +122,13 @@ void BenchInteraction::Copy() {
 }
 
 void BenchInteraction::Cut() {
+  Action action(*this, Step::Cut);
   if (guarded_by_black_box()) return;
   if (CopyToClipboard(bench_, selected_kind, selected_index, clipboard_, nullptr)) Delete();
 }
 
 void BenchInteraction::Paste() {
+  Action action(*this, Step::Paste);
   const PasteResult r = PasteFromClipboard(bench_, clipboard_, mouse_pos, nullptr);
   switch (r.outcome) {
     case PasteOutcome::TableFull:

@@ -38,9 +38,10 @@ int BenchInteraction::terminal_at(int x, int y) const {
 
 WireStep BenchInteraction::do_creat_dianxian(int x, int y) {
   if (!wire_in_progress) {
-    const int free = CountWires(bench_);
-    if (free >= WIRE_SLOTS) return WireStep::None;
-    selected_index = free;
+    // The wire being drawn is kept apart until it is finished, so the
+    // selection stays as it was: an index of the wire table in it would
+    // point the knob, the switches and the red outline at another record.
+    if (CountWires(bench_) >= WIRE_SLOTS) return WireStep::None;
     const int32_t terminal = terminal_at(x, y);
     if (terminal == 0) return WireStep::None;
     drawing_ = WireRecord{};
@@ -85,6 +86,7 @@ void BenchInteraction::do_found_lian2() {
     return;
   }
   if (!IsTerminal(bench_, drawing_.node_a)) return;  // its start was deleted meanwhile
+  changed(Step::DrawWire);
   WireRecord& w = bench_.wires[slot];
   w = drawing_;
   w.wire_id = bench_.take_id();
@@ -140,6 +142,7 @@ int BenchInteraction::wire_under(int x, int y, bool right_release) const {
 }
 
 void BenchInteraction::ChooseWireColor() {
+  Action action(*this, Step::WireColor);
   int32_t color = wire_color;
   if (!dialogs_.pick_color(color)) return;
   wire_color = color;

@@ -72,12 +72,14 @@ TEST(InterruptedWiring, EachToolBarCommandDropsTheWire) {
       hints << b->objectName();
     }
   }
-  ASSERT_EQ(hints.size(), 17);
+  ASSERT_EQ(hints.size(), 19);
   for (const QString& hint : hints) {
     SCOPED_TRACE(hint.toStdString());
     Window w;
     w.start_wire();
-    w.form.findChild<QWidget*>("ToolBar")->findChild<QToolButton*>(hint)->click();
+    auto* button = w.form.findChild<QWidget*>("ToolBar")->findChild<QToolButton*>(hint);
+    if (!button->isEnabled()) continue;  // Undo and Redo with nothing to take back
+    button->click();
     w.expect_wire_dropped();
   }
 }
@@ -99,6 +101,7 @@ TEST(InterruptedWiring, EachMenuCommandDropsTheWire) {
     for (QAction* a : w.form.findChildren<QAction*>()) {
       if (!a->menu() && !a->isSeparator() && !a->text().isEmpty()) actions << a;
     }
+    if (!actions.at(i)->isEnabled()) continue;  // Undo and Redo with nothing to take back
     actions.at(i)->trigger();
     w.expect_wire_dropped();
   }

@@ -3,6 +3,7 @@
 // was last opened.
 
 #include <QTest>
+#include <QUndoStack>
 
 #include "document/clipboard.h"
 #include "model/kinds.h"
@@ -47,6 +48,17 @@ void Select(Window& w) {
   w.click(X, Y);
 }
 
+// A step to take back: the resistor turned a quarter turn.
+void Turn(Window& w) {
+  Select(w);
+  w.form.mouse().Rotate();
+}
+
+void TurnAndUndo(Window& w) {
+  Turn(w);
+  w.form.history().stack().undo();
+}
+
 const Case CASES[] = {
     {"Del deletes what was selected since", QKeySequence(Qt::Key_Delete), KIND_FIXED_RESISTOR,
      Select, [](Window& w) { EXPECT_EQ(CountElements(w.bench()), 0); }},
@@ -68,6 +80,12 @@ const Case CASES[] = {
     {"Ctrl+V pastes what was copied since", QKeySequence("Ctrl+V"), KIND_FIXED_RESISTOR,
      [](Window& w) { w.clipboard.content = w.bench_text(); },
      [](Window& w) { EXPECT_EQ(CountElements(w.bench()), 2); }},
+    {"Ctrl+Z undoes the turn", QKeySequence("Ctrl+Z"), KIND_FIXED_RESISTOR, Turn,
+     [](Window& w) { EXPECT_EQ(w.bench().elements[0].pose, 1); }},
+    {"Ctrl+Y redoes it", QKeySequence("Ctrl+Y"), KIND_FIXED_RESISTOR, TurnAndUndo,
+     [](Window& w) { EXPECT_EQ(w.bench().elements[0].pose, 3); }},
+    {"Ctrl+Shift+Z redoes it too", QKeySequence("Ctrl+Shift+Z"), KIND_FIXED_RESISTOR, TurnAndUndo,
+     [](Window& w) { EXPECT_EQ(w.bench().elements[0].pose, 3); }},
 };
 
 TEST(Shortcuts, DoWhatTheirMenuItemWouldDoNow) {

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <functional>
+#include <optional>
 
 #include "app/main_window.h"
 
@@ -33,14 +35,24 @@ class FakeModal : public ModalPort {
   }
   void error(const QString& m) override { errors.push_back(m); }
   void choose_bulb(int) override {}
-  DialogOutcome edit_note(int) override { return DialogOutcome::Cancelled; }
+  DialogOutcome edit_note(int index) override {
+    return fill_note ? fill_note(index) : DialogOutcome::Cancelled;
+  }
   DialogOutcome set_up_black_box(int) override { return DialogOutcome::Accepted; }
   bool password_matches(int) override { return false; }
-  DialogOutcome edit_properties(int32_t, int) override {
+  DialogOutcome edit_properties(int32_t kind, int index) override {
     ++property_dialogs;
-    return DialogOutcome::Cancelled;
+    return edit ? edit(kind, index) : DialogOutcome::Cancelled;
   }
-  bool pick_color(int32_t&) override { return false; }
+  bool pick_color(int32_t& chosen) override {
+    if (!color) return false;
+    chosen = *color;
+    return true;
+  }
+  bool ask(const QString& question) override {
+    questions.push_back(question);
+    return answer == Answer::Yes;
+  }
   void popup(QMenu&, QPoint) override { ++popups; }
   void show_warning(QWidget&) override { ++warnings; }
   void show_about() override {}
@@ -49,6 +61,11 @@ class FakeModal : public ModalPort {
   DrawingTarget drawing_target() override { return drawing; }
   void page_setup(QPrinter&) override {}
 
+  // What the note and property dialogs do, if anything, and the colour
+  // the colour dialog gives.
+  std::function<DialogOutcome(int index)> fill_note;
+  std::function<DialogOutcome(int32_t kind, int index)> edit;
+  std::optional<int32_t> color;
   Answer answer = Answer::No;
   bool print_confirmed = true;
   QString open, save, picture;

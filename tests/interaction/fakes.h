@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "interaction/bench_interaction.h"
 #include "model/kinds.h"
 #include "render/bench_renderer.h"
@@ -29,16 +31,21 @@ class FakeUi : public UiPort, public DialogPort {
   }
   DialogOutcome set_up_black_box(int) override { return black_box_answer; }
   bool password_matches(int) override { return password_ok; }
-  DialogOutcome edit_properties(int32_t kind, int) override {
+  DialogOutcome edit_properties(int32_t kind, int index) override {
     properties.push_back(kind);
-    return DialogOutcome::Cancelled;
+    if (!edit) return DialogOutcome::Cancelled;
+    edit(kind, index);
+    return DialogOutcome::Accepted;
   }
   bool pick_color(int32_t& color) override {
     if (!color_answer) return false;
     color = *color_answer;
     return true;
   }
-  void show_context_menu(Point at) override { context_menus.push_back(at); }
+  void show_context_menu(Point at) override {
+    context_menus.push_back(at);
+    if (on_context_menu) on_context_menu();
+  }
   void show_black_box_menu(Point at) override { black_box_menus.push_back(at); }
   void show_magnifier(Point centre) override {
     magnifier = true;
@@ -58,7 +65,11 @@ class FakeUi : public UiPort, public DialogPort {
   bool password_ok = false;
   std::optional<int32_t> color_answer;
   std::vector<int32_t> properties;
+  // What the pupil changes in a property dialog, if anything.
+  std::function<void(int32_t kind, int index)> edit;
   std::vector<Point> context_menus, black_box_menus;
+  // What the pupil chooses in the context menu, if anything.
+  std::function<void()> on_context_menu;
   bool magnifier = false;
   Point magnifier_centre;
   std::vector<std::string> messages;

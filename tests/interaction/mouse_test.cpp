@@ -339,6 +339,23 @@ TEST(Operating, MultimeterKnobWrapsBothWays) {
   EXPECT_EQ(t.el(0).param1, 6);
 }
 
+// A wire started on a resistor's terminal that lies in the knob zone of
+// another multimeter than the one selected: the release turns no knob.
+TEST(Operating, StartingAWireTurnsNoKnob) {
+  MouseBench t;
+  t.place(KIND_MULTIMETER, 400, 300);  // knob zone 352..424 x 349..421
+  t.place(KIND_MULTIMETER, 800, 300);
+  t.place(KIND_FIXED_RESISTOR, 420, 385);  // terminal A at (383, 385)
+  t.click(800, 250);
+  ASSERT_EQ(t.mouse.view().selected_kind, KIND_MULTIMETER);
+  ASSERT_EQ(t.mouse.view().selected_index, 1);
+  t.click(383, 385);
+  ASSERT_TRUE(t.mouse.view().wire_in_progress);
+  EXPECT_EQ(t.mouse.view().selected_index, 1);
+  EXPECT_EQ(t.el(0).param1, 6);
+  EXPECT_EQ(t.el(1).param1, 6);
+}
+
 TEST(Operating, DoubleClicksThrowSwitches) {
   MouseBench t;
   t.place(KIND_SPST_SWITCH, 300, 300);

@@ -258,26 +258,27 @@ inline void BuildLoopRich(Bench& bench) {
 // The fullest bench the placement limits allow: school stations until the
 // two-terminal table or the wire table is nearly full, then digital
 // voltmeters across the fixed resistors and second wires beside drawn ones
-// until the bench holds 198 two-terminal parts and 500 wires; parts that no
-// wire is left for stand on their own.
-inline void BuildFullestBench(Bench& bench) {
+// until the bench holds 198 two-terminal parts and `wires` wires (hidden
+// links counted; 500 fills the table); parts that no wire is left for stand
+// on their own.
+inline void BuildFullestBench(Bench& bench, int wires = WIRE_SLOTS) {
   BenchBuilder b(bench);
   constexpr int kElements = 198;
-  for (int s = 0; CountElements(bench) + 7 <= kElements && CountWires(bench) + 21 <= WIRE_SLOTS &&
+  for (int s = 0; CountElements(bench) + 7 <= kElements && CountWires(bench) + 21 <= wires &&
                   CountRheostats(bench) < 49;
        ++s) {
     AddSchoolStation(b, bench, s, false);
   }
   for (int i = 0; CountElements(bench) < kElements && i < CountElements(bench); ++i) {
     if (bench.elements[i].kind != KIND_FIXED_RESISTOR) continue;
-    if (CountWires(bench) + 2 > WIRE_SLOTS) break;
+    if (CountWires(bench) + 2 > wires) break;
     const int32_t a = bench.elements[i].node_a, z = bench.elements[i].node_b;
     ElementRecord& v = b.element(KIND_DIGITAL_VOLTMETER);
     b.wire(a, v.node_b);
     b.wire(z, v.node_a);
   }
   while (CountElements(bench) < kElements) b.element(KIND_FIXED_RESISTOR);
-  for (int i = 0; CountWires(bench) < WIRE_SLOTS; ++i) {
+  for (int i = 0; CountWires(bench) < wires; ++i) {
     const WireRecord& w = bench.wires[i];
     if (w.state == WIRE_DRAWN) b.wire(w.node_a, w.node_b);
   }
