@@ -93,7 +93,15 @@ bool AllWhite(const QImage& image) {
 TEST(KindTable, EveryKindIsDrawnInBothViews) {
   for (const KindInfo& kind : AllKinds()) {
     SCOPED_TRACE(kind.kind);
-    EXPECT_EQ(RoutineFor(kind.drawing).id, kind.drawing);
+    const DrawingRoutine& routine = RoutineFor(kind.drawing);
+    EXPECT_EQ(routine.id, kind.drawing);
+    // A pass that paints slot by slot calls the slot routine; the others
+    // walk the table, and a row with the wrong one would paint nothing.
+    const DrawPass pass = routine.pass;
+    const bool by_slot = pass == DrawPass::Rods || pass == DrawPass::Coils ||
+                         pass == DrawPass::TwoObj || pass == DrawPass::Machines;
+    EXPECT_EQ(routine.slot != nullptr, by_slot);
+    EXPECT_EQ(routine.table != nullptr, !by_slot);
     for (int view : {0, 1}) {
       DialogBench t;
       t.bench.circuit_view = view;
