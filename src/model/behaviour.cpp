@@ -1,6 +1,7 @@
 #include "model/behaviour.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model/analysis.h"
 #include "model/kinds.h"
@@ -18,6 +19,14 @@ void UpdateDiode(Bench& bench, int slot) {
   const bool forward = d.current >= 0;
   const bool change = (forward && d.is_open == 1) || (!forward && d.is_open == 0);
   if (!change) return;
+  if (bench.diode_rerun == slot) {
+    // This run was started by this diode turning, and now it would turn
+    // back: each of its states produces the other. It keeps the state it
+    // has, and nothing is left for the next tick, so a diode that only
+    // rounding sets turning (a dead one, with a current near 1e-17 A)
+    // leaves the bench at rest instead of re-running it for ever.
+    return;
+  }
   if (bench.analysis_depth > MAX_DIODE_RERUNS) {
     // A circuit in which each state of the diode produces the other would
     // re-run without end; the deepest run leaves it to the next tick.
@@ -30,7 +39,9 @@ void UpdateDiode(Bench& bench, int slot) {
   } else {
     d.is_open = 1;
   }
+  const int32_t started_by = std::exchange(bench.diode_rerun, slot);
   doing(bench);
+  bench.diode_rerun = started_by;
 }
 
 void UpdateFuse(Bench& bench, int slot) {

@@ -267,8 +267,10 @@ struct Bench {
   int32_t circuit_view = 0;
   int32_t show_current_direction = 0;
   int32_t status = STATUS_SOLVED;
-  // How deep the diode re-runs are nested right now.
+  // How deep the diode re-runs are nested right now, and the slot of the
+  // diode whose turning started the run in progress (-1 for none).
   int32_t analysis_depth = 0;
+  int32_t diode_rerun = -1;
 
   std::unique_ptr<AnalysisScratch> scratch;
 

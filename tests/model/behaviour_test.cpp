@@ -71,6 +71,34 @@ TEST(Diode, DeepestReRunKeepsItsStateAndLeavesItToTheTimer) {
   EXPECT_EQ(c.t.bench.analysis_pending, 1);
 }
 
+// A diode across the middle of a balanced bridge carries only what rounding
+// leaves: with these values the blocked diode reads a forward current near
+// 1e-29 A and the conducting one a reverse current, so each state produces
+// the other. It must keep one state and leave the bench at rest, not ask the
+// timer for another analysis on every tick.
+TEST(Diode, DiodeThatOnlyRoundingTurnsLeavesTheBenchAtRest) {
+  for (double emf : {4.5, 6.0}) {
+    SCOPED_TRACE(emf);
+    TestBench t;
+    const int source = t.element(KIND_VOLTAGE_SUPPLY, 1, emf);
+    const int r1 = t.element(KIND_FIXED_RESISTOR, 1), r2 = t.element(KIND_FIXED_RESISTOR, 11);
+    const int r3 = t.element(KIND_FIXED_RESISTOR, 0.3), r4 = t.element(KIND_FIXED_RESISTOR, 3.3);
+    const int d = t.place(KIND_DIODE);
+    t.wire(t.b(source), t.a(r1));
+    t.wire(t.b(source), t.a(r3));
+    t.wire(t.b(r1), t.a(r2));
+    t.wire(t.b(r3), t.a(r4));
+    t.wire(t.b(r2), t.a(source));
+    t.wire(t.b(r4), t.a(source));
+    t.wire(t.b(r1), t.a(d));
+    t.wire(t.b(d), t.b(r3));
+    EXPECT_EQ(t.settle(), 1);
+    EXPECT_EQ(t.bench.analysis_pending, 0);
+    EXPECT_LT(std::fabs(t.el(d).current), 1e-20);
+    EXPECT_NEAR(t.el(source).current, emf / (1 + 12 * 3.6 / 15.6), 1e-12);
+  }
+}
+
 TEST(Fuse, BlowsOnceAndStaysOpenUntilRepaired) {
   Circuit c(KIND_FUSE, 1.5, 1);  // 1.5 A through a 1 A fuse
   doing(c.t.bench);
