@@ -11,6 +11,10 @@
 #include <memory>
 #include <vector>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace voltaro::solver {
 
 // The matrix is the one truth about every value; an entry whose bits are
@@ -47,10 +51,6 @@ struct Buffer {
   const T& operator[](size_t i) const { return data[i]; }
 };
 
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-
 // For each line (a row, or a column) the indices of its entries that are not
 // empty, in no particular order. Each entry's place in its row's and its
 // column's list is kept by the matrix beside its value, so that it can be
@@ -62,12 +62,12 @@ struct FreeDeleter {
 template <int STRIDE>
 class FlatLists {
  public:
-  // Room for STRIDE lines of STRIDE entries, made once; memory that no entry
-  // is ever written to is never touched.
-  void reserve(int, int) {
-    if (items_) return;
-    items_.reset(static_cast<int16_t*>(std::malloc(sizeof(int16_t) * STRIDE * STRIDE)));
-    if (!items_) std::abort();
+  static constexpr size_t BYTES = sizeof(int16_t) * STRIDE * STRIDE;
+
+  // Room for STRIDE lines of STRIDE entries in `items` (BYTES long), given
+  // once by the matrix that owns the memory.
+  void attach(int16_t* items) {
+    items_ = items;
     len_.assign(STRIDE, 0);
   }
   const int16_t* begin(int line) const { return &items_[line * STRIDE]; }
@@ -89,8 +89,53 @@ class FlatLists {
   void clear(int line) { len_[line] = 0; }
 
  private:
-  std::unique_ptr<int16_t[], FreeDeleter> items_;
+  int16_t* items_ = nullptr;
   std::vector<int> len_;
+};
+
+// Zeroed memory straight from the system, aligned to 2 MiB and offered to
+// the kernel as huge pages. The whole equation system is written row after
+// row at a fixed stride, so even a sparse bench writes a little into every
+// 4 KiB page; in huge pages that is a couple of page faults instead of a
+// thousand, which is most of what a short run of the command line costs.
+// Where the kernel keeps to small pages, the memory behaves as calloc's.
+class ZeroedPages {
+ public:
+  static constexpr size_t ALIGN = size_t{2} << 20;
+
+  explicit ZeroedPages(size_t bytes) : bytes_(bytes) {
+#if defined(__linux__)
+    // Map more than asked for, keep an aligned stretch and give back the rest.
+    const size_t mapped = bytes + ALIGN;
+    void* p = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) std::abort();
+    const auto base = reinterpret_cast<uintptr_t>(p);
+    const uintptr_t aligned = (base + ALIGN - 1) & ~(ALIGN - 1);
+    if (aligned > base) munmap(p, aligned - base);
+    const size_t tail = base + mapped - (aligned + bytes);
+    if (tail > 0) munmap(reinterpret_cast<void*>(aligned + bytes), tail);
+    data_ = reinterpret_cast<char*>(aligned);
+    madvise(data_, bytes, MADV_HUGEPAGE);
+#else
+    data_ = static_cast<char*>(std::calloc(bytes, 1));
+    if (!data_) std::abort();
+#endif
+  }
+  ~ZeroedPages() {
+#if defined(__linux__)
+    munmap(data_, bytes_);
+#else
+    std::free(data_);
+#endif
+  }
+  ZeroedPages(const ZeroedPages&) = delete;
+  ZeroedPages& operator=(const ZeroedPages&) = delete;
+
+  char* data() { return data_; }
+
+ private:
+  size_t bytes_;
+  char* data_ = nullptr;
 };
 
 class GrowingLists {
@@ -168,16 +213,19 @@ class DenseMatrix {
   FlatLists<STRIDE> rows;  // per row: its columns
   FlatLists<STRIDE> cols;  // per column: its rows
 
-  // Room for rows and columns 0..n, n < STRIDE.
+  // Room for rows and columns 0..n, n < STRIDE: the values, each entry's
+  // places in its lists and the lists, in one block made once.
   void reserve(int) {
-    if (value_) return;
+    if (memory_) return;
     constexpr size_t cells = static_cast<size_t>(STRIDE) * STRIDE;
-    value_.reset(static_cast<double*>(std::calloc(cells, sizeof(double))));
-    row_pos_.reset(static_cast<int16_t*>(std::malloc(cells * sizeof(int16_t))));
-    col_pos_.reset(static_cast<int16_t*>(std::malloc(cells * sizeof(int16_t))));
-    if (!value_ || !row_pos_ || !col_pos_) std::abort();
-    rows.reserve(STRIDE, STRIDE);
-    cols.reserve(STRIDE, STRIDE);
+    constexpr size_t values = cells * sizeof(double), places = cells * sizeof(int16_t);
+    memory_ = std::make_unique<ZeroedPages>(values + 2 * places + 2 * FlatLists<STRIDE>::BYTES);
+    char* p = memory_->data();
+    value_ = reinterpret_cast<double*>(p);
+    row_pos_ = reinterpret_cast<int16_t*>(p + values);
+    col_pos_ = reinterpret_cast<int16_t*>(p + values + places);
+    rows.attach(reinterpret_cast<int16_t*>(p + values + 2 * places));
+    cols.attach(reinterpret_cast<int16_t*>(p + values + 2 * places + FlatLists<STRIDE>::BYTES));
   }
   double get(int r, int c) const {
     return value_ && r >= 0 && c >= 0 && r < STRIDE && c < STRIDE ? value_[index(r, c)] : 0.0;
@@ -187,12 +235,13 @@ class DenseMatrix {
   int16_t& row_pos(int r, int c) { return row_pos_[index(r, c)]; }
   int16_t& col_pos(int r, int c) { return col_pos_[index(r, c)]; }
   // Rows 0..rows-1 all +0 again.
-  void zero_rows(int rows) { std::memset(value_.get(), 0, sizeof(double) * STRIDE * rows); }
+  void zero_rows(int rows) { std::memset(value_, 0, sizeof(double) * STRIDE * rows); }
 
  private:
   static int index(int r, int c) { return r * STRIDE + c; }
-  std::unique_ptr<double[], FreeDeleter> value_;
-  std::unique_ptr<int16_t[], FreeDeleter> row_pos_, col_pos_;
+  std::unique_ptr<ZeroedPages> memory_;
+  double* value_ = nullptr;
+  int16_t *row_pos_ = nullptr, *col_pos_ = nullptr;
 };
 
 // The coefficients of a large system in tiles of 16 x 16, each made when an
