@@ -19,83 +19,9 @@ VOLTARO=$(realpath "$1")
 CLI=$(realpath "$2")
 EXAMPLES=$(realpath "$3")
 SHOTS=${4:-}
-DEADLINE=${VOLTARO_E2E_DEADLINE:-180}  # seconds any one wait may take
 
-for tool in Xvfb xdotool xprop import convert jq awk; do
-  command -v "$tool" > /dev/null || { echo "missing $tool: run scripts/setup" >&2; exit 1; }
-done
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/voltaro-e2e.XXXXXX")
-XVFB_PID=""
-APP_PID=""
-STEP="starting"
-
-finish() {
-  local status=$?
-  if [ "$status" -ne 0 ]; then
-    echo "FAILED at: $STEP" >&2
-    if [ -n "${DISPLAY:-}" ]; then import -window root "$WORK/failure.png" 2> /dev/null || true; fi
-    echo "screen and program output kept in $WORK" >&2
-    [ -f "$WORK/voltaro.log" ] && tail -20 "$WORK/voltaro.log" >&2
-  fi
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2> /dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2> /dev/null || true
-  [ -n "$APP_PID" ] && wait "$APP_PID" 2> /dev/null || true
-  [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2> /dev/null || true
-  [ "$status" -eq 0 ] && rm -rf "$WORK"
-  exit "$status"
-}
-trap finish EXIT
-
-fail() {
-  echo "$*" >&2
-  exit 1
-}
-
-# Runs "$@" until it succeeds or the deadline passes.
-wait_until() {
-  local what=$1
-  shift
-  local end=$((SECONDS + DEADLINE))
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || fail "gave up waiting for $what"
-    if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2> /dev/null; then
-      fail "the program ended while waiting for $what"
-    fi
-    sleep 0.1
-  done
-}
-
-# The visible window whose caption is exactly $1, or nothing.
-window_named() {
-  xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1
-}
-has_window() { [ -n "$(window_named "$1")" ]; }
-no_window() { [ -z "$(window_named "$1")" ]; }
-
-window_origin() {
-  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
-}
-
-keys_to() {
-  local window=$1
-  shift
-  xdotool windowactivate --sync "$window" 2> /dev/null || xdotool windowfocus --sync "$window"
-  xdotool key --clearmodifiers "$@"
-}
-
-windows_shown() {
-  xdotool search --onlyvisible --pid "$APP_PID" 2> /dev/null | wc -l
-}
-more_windows_than() { [ "$(windows_shown)" -gt "$1" ]; }
-
-# Opens a menu of the bench window with its Alt key and waits until it shows.
-open_menu() {
-  local before
-  before=$(windows_shown)
-  keys_to "$MAIN" "alt+$1"
-  wait_until "the menu alt+$1" more_windows_than "$before"
-}
+# shellcheck source=x_session.sh
+source "$(dirname "$(realpath "$0")")/x_session.sh"
 
 # A screen shot of one window, kept when SHOTS is given.
 shot() {  # window name
@@ -144,15 +70,7 @@ red_crossings() {  # picture
 
 # ---- The virtual screen and the program ----------------------------------------
 
-STEP="starting the X server"
-exec 3> "$WORK/display"
-Xvfb -displayfd 3 -screen 0 2560x1440x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-exec 3>&-
-display_known() { [ -s "$WORK/display" ]; }
-wait_until "the X server" display_known
-export DISPLAY=":$(head -1 "$WORK/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_x_server 2560x1440
 
 STEP="starting the program on the AC generator"
 cp "$EXAMPLES/ac_generator.ele" "$EXAMPLES/ohms_law.ele" "$WORK/"

@@ -82,9 +82,16 @@ click_at() {
   xdotool mousemove --sync "$1" "$2" click 1
 }
 
-keys_to_bench() {
-  xdotool windowfocus "$MAIN"
+# Keys to window $1 (the rest of the arguments), given the focus first.
+keys_to() {
+  local window=$1
+  shift
+  xdotool windowactivate --sync "$window" 2> /dev/null || xdotool windowfocus --sync "$window"
   xdotool key --clearmodifiers "$@"
+}
+
+keys_to_bench() {
+  keys_to "$MAIN" "$@"
 }
 
 # How many of the program's windows are showing (its menus are windows
@@ -109,11 +116,12 @@ close_menu() {
   wait_until "the menu to close" windows_back_to "$MENU_BEFORE"
 }
 
-# Starts the virtual X server and points DISPLAY at it.
+# Starts the virtual X server, with a screen of $1 (WIDTHxHEIGHT, 1600x1000
+# unless given), and points DISPLAY at it.
 start_x_server() {
   STEP="starting the X server"
   exec 3> "$WORK/display"
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1600x1000}x24" -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   exec 3>&-
   display_known() { [ -s "$WORK/display" ]; }

@@ -131,15 +131,7 @@ TEST(Analysis, BalancedWheatstoneBridgeLeavesTheGalvanometerAtZero) {
   const int r3 = t.element(KIND_FIXED_RESISTOR, 50);
   const int r4 = t.element(KIND_FIXED_RESISTOR, 100);
   const int g = t.place(KIND_GALVANOMETER);
-  // top: cell+ -> r1 -> left node -> r2 -> cell-; r3 -> right node -> r4.
-  t.wire(t.b(cell), t.a(r1));
-  t.wire(t.b(cell), t.a(r3));
-  t.wire(t.b(r1), t.a(r2));
-  t.wire(t.b(r3), t.a(r4));
-  t.wire(t.b(r2), t.a(cell));
-  t.wire(t.b(r4), t.a(cell));
-  t.wire(t.b(r1), t.a(g));
-  t.wire(t.b(r3), t.b(g));
+  t.bridge(cell, r1, r2, r3, r4, g);
   doing(t.bench);
   EXPECT_NEAR(t.el(g).current, 0, 1e-15);
   t.el(r4).resistance = 101;  // off balance: the galvanometer kicks

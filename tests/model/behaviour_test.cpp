@@ -84,14 +84,7 @@ TEST(Diode, DiodeThatOnlyRoundingTurnsLeavesTheBenchAtRest) {
     const int r1 = t.element(KIND_FIXED_RESISTOR, 1), r2 = t.element(KIND_FIXED_RESISTOR, 11);
     const int r3 = t.element(KIND_FIXED_RESISTOR, 0.3), r4 = t.element(KIND_FIXED_RESISTOR, 3.3);
     const int d = t.place(KIND_DIODE);
-    t.wire(t.b(source), t.a(r1));
-    t.wire(t.b(source), t.a(r3));
-    t.wire(t.b(r1), t.a(r2));
-    t.wire(t.b(r3), t.a(r4));
-    t.wire(t.b(r2), t.a(source));
-    t.wire(t.b(r4), t.a(source));
-    t.wire(t.b(r1), t.a(d));
-    t.wire(t.b(d), t.b(r3));
+    t.bridge(source, r1, r2, r3, r4, d);
     EXPECT_EQ(t.settle(), 1);
     EXPECT_EQ(t.bench.analysis_pending, 0);
     EXPECT_LT(std::fabs(t.el(d).current), 1e-20);

@@ -53,6 +53,21 @@ struct TestBench {
   int32_t a(int slot) { return el(slot).node_a; }
   int32_t b(int slot) { return el(slot).node_b; }
 
+  // Wires a Wheatstone bridge: the source's terminal B feeds r1 and r3, r1
+  // runs on through r2 and r3 through r4 back to the source's terminal A,
+  // and `middle` joins the node after r1 (its A) to the node after r3 (its
+  // B).
+  void bridge(int source, int r1, int r2, int r3, int r4, int middle) {
+    wire(b(source), a(r1));
+    wire(b(source), a(r3));
+    wire(b(r1), a(r2));
+    wire(b(r3), a(r4));
+    wire(b(r2), a(source));
+    wire(b(r4), a(source));
+    wire(b(r1), a(middle));
+    wire(b(r3), b(middle));
+  }
+
   int settle() { return Settle(bench); }
 };
 
