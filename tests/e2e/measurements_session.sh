@@ -134,29 +134,10 @@ wait_until "the measurements" has_window "Measurements"
 TABLE=$(window_named "Measurements")
 xdotool windowmove --sync "$TABLE" 1300 720
 
-# ---- Where the bench picture lies on the screen ----------------------------------
-
-first_white_run() {  # crop geometry
-  import -window root "$WORK/screen.png"
-  convert "$WORK/screen.png" -crop "$1" -depth 8 txt:- |
-    awk 'NR > 1 { split($1, p, /[,:]/); i = (p[1] > p[2] ? p[1] : p[2]);
-                  if ($3 == "#FFFFFF") { if (run == 0) start = i; if (++run >= 60) { print start; exit } }
-                  else run = 0 }'
-}
-
 STEP="finding the bench"
-read -r MAIN_X MAIN_Y < <(window_origin "$MAIN")
-bench_found() {
-  # Down a column through the top of the bench right of the example's
-  # note, then along the bench's top row.
-  BENCH_Y=$(first_white_run "1x300+$((MAIN_X + 700))+$MAIN_Y")
-  [ -n "$BENCH_Y" ] || return 1
-  BENCH_X=$(first_white_run "300x1+$MAIN_X+$((MAIN_Y + BENCH_Y + 5))")
-  [ -n "$BENCH_X" ]
-}
-wait_until "the bench" bench_found
-BENCH_X=$((MAIN_X + BENCH_X))
-BENCH_Y=$((MAIN_Y + BENCH_Y))
+# Down a column through the top of the bench right of the example's note,
+# then along the bench's top row.
+find_bench 700 300 5 300
 
 # ---- Three slider positions, each recorded with F9 -------------------------------------
 

@@ -141,19 +141,22 @@ first_white_run() {  # crop geometry
                   else run = 0 }'
 }
 
-# Finds the bench picture of the window MAIN on the screen (its empty lower
-# part must show): sets MAIN_X, MAIN_Y and BENCH_X, BENCH_Y.
+# Finds the bench picture of the window MAIN on the screen: sets MAIN_X,
+# MAIN_Y and BENCH_X, BENCH_Y. It looks down a column $1 pixels right of the
+# window's edge, $2 pixels long, for the bench's first white row, then along
+# that row $3 pixels lower, $4 pixels long, for its first white column. By
+# default the column runs down the middle of the window and the row lies
+# near its bottom, below the components box, where an empty bench shows.
 find_bench() {
+  local column=${1:-600} down=${2:-600} row=${3:-600} along=${4:-600}
   read -r MAIN_X MAIN_Y < <(window_origin "$MAIN")
   bench_found() {
-    # Down a column in the middle of the window, then along a row near its
-    # bottom, below the components box.
-    BENCH_Y=$(first_white_run "1x600+$((MAIN_X + 600))+$MAIN_Y")
+    BENCH_Y=$(first_white_run "1x$down+$((MAIN_X + column))+$MAIN_Y")
     [ -n "$BENCH_Y" ] || return 1
-    BENCH_X=$(first_white_run "600x1+$MAIN_X+$((MAIN_Y + BENCH_Y + 600))")
+    BENCH_X=$(first_white_run "${along}x1+$MAIN_X+$((MAIN_Y + BENCH_Y + row))")
     [ -n "$BENCH_X" ]
   }
-  wait_until "the empty bench" bench_found
+  wait_until "the bench" bench_found
   BENCH_X=$((MAIN_X + BENCH_X))
   BENCH_Y=$((MAIN_Y + BENCH_Y))
 }
