@@ -11,6 +11,7 @@
 #include "interaction/bench_interaction.h"
 #include "model/analysis.h"
 #include "model/analysis_scratch.h"
+#include "quiet_dialogs.h"
 #include "render/bench_renderer.h"
 #include "support/max_benches.h"
 
@@ -19,14 +20,8 @@ namespace {
 
 // Nothing modal happens while a slider is dragged; the ports only have to
 // exist.
-class QuietPorts : public UiPort, public DialogPort, public ClipboardPort {
+class QuietPorts : public UiPort, public QuietDialogs<DialogPort>, public ClipboardPort {
  public:
-  void choose_bulb(int) override {}
-  DialogOutcome edit_note(int) override { return DialogOutcome::Cancelled; }
-  DialogOutcome set_up_black_box(int) override { return DialogOutcome::Cancelled; }
-  bool password_matches(int) override { return false; }
-  DialogOutcome edit_properties(int32_t, int) override { return DialogOutcome::Cancelled; }
-  bool pick_color(int32_t&) override { return false; }
   void show_context_menu(Point) override {}
   void show_black_box_menu(Point) override {}
   void show_magnifier(Point) override {}

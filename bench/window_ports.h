@@ -5,22 +5,17 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_window.h"
+#include "quiet_dialogs.h"
 
 namespace voltaro {
 
-class QuietModal : public ModalPort {
+class QuietModal : public QuietDialogs<ModalPort> {
  public:
   Answer confirm(const QString&) override { return Answer::No; }
   bool ask(const QString&) override { return false; }
   QString open_path() override { return {}; }
   QString save_path() override { return {}; }
   void error(const QString&) override {}
-  void choose_bulb(int) override {}
-  DialogOutcome edit_note(int) override { return DialogOutcome::Cancelled; }
-  DialogOutcome set_up_black_box(int) override { return DialogOutcome::Cancelled; }
-  bool password_matches(int) override { return false; }
-  DialogOutcome edit_properties(int32_t, int) override { return DialogOutcome::Cancelled; }
-  bool pick_color(int32_t&) override { return false; }
   void popup(QMenu&, QPoint) override {}
   void show_warning(QWidget&) override {}
   void show_about() override {}
