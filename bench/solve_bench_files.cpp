@@ -46,17 +46,7 @@ namespace {
 bool BuildSolveBench(Bench& bench, int variables) {
   testing::BenchBuilder b(bench);
   for (int s = 0; testing::CountedVariables(bench) + 40 <= variables; ++s) {
-    ElementRecord* parts[10] = {
-        &b.element(KIND_DRY_CELL),        &b.element(KIND_DRY_CELL),
-        &b.element(KIND_SPST_SWITCH),     &b.element(KIND_FUSE),
-        &b.element(KIND_FIXED_RESISTOR),  &b.element(KIND_BULB),
-        &b.element(KIND_DIGITAL_AMMETER), &b.element(KIND_RESISTANCE_WIRE),
-        &b.element(KIND_DIODE),           &b.element(KIND_BELL),
-    };
-    parts[2]->is_open = s % 4 == 3 ? 1 : 0;
-    parts[4]->resistance = 10 + s;
-    parts[7]->resistance = 0.5 + 0.25 * s;
-    b.loop(parts);
+    testing::AddTenPartLoop(b, s);
   }
   return b.top_up(variables, true);
 }

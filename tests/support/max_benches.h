@@ -102,23 +102,26 @@ class BenchBuilder {
   int32_t x_ = 60, y_ = 60;
 };
 
-// Twelve loops of two cells, a switch, a fuse, a resistor, a bulb, an
-// ammeter, a resistance wire, a diode and a bell; every fourth switch open.
+// Loop `s` of two cells, a switch, a fuse, a resistor, a bulb, an ammeter,
+// a resistance wire, a diode and a bell in series; every fourth switch open.
+inline void AddTenPartLoop(BenchBuilder& b, int s) {
+  ElementRecord* parts[10] = {
+      &b.element(KIND_DRY_CELL),        &b.element(KIND_DRY_CELL),
+      &b.element(KIND_SPST_SWITCH),     &b.element(KIND_FUSE),
+      &b.element(KIND_FIXED_RESISTOR),  &b.element(KIND_BULB),
+      &b.element(KIND_DIGITAL_AMMETER), &b.element(KIND_RESISTANCE_WIRE),
+      &b.element(KIND_DIODE),           &b.element(KIND_BELL),
+  };
+  parts[2]->is_open = s % 4 == 3 ? 1 : 0;
+  parts[4]->resistance = 10 + s;
+  parts[7]->resistance = 0.5 + 0.25 * s;
+  b.loop(parts);
+}
+
+// Twelve such loops.
 inline void BuildManyComponents(Bench& bench) {
   BenchBuilder b(bench);
-  for (int s = 0; s < 12; ++s) {
-    ElementRecord* parts[10] = {
-        &b.element(KIND_DRY_CELL),        &b.element(KIND_DRY_CELL),
-        &b.element(KIND_SPST_SWITCH),     &b.element(KIND_FUSE),
-        &b.element(KIND_FIXED_RESISTOR),  &b.element(KIND_BULB),
-        &b.element(KIND_DIGITAL_AMMETER), &b.element(KIND_RESISTANCE_WIRE),
-        &b.element(KIND_DIODE),           &b.element(KIND_BELL),
-    };
-    parts[2]->is_open = s % 4 == 3 ? 1 : 0;
-    parts[4]->resistance = 10 + s;
-    parts[7]->resistance = 0.5 + 0.25 * s;
-    b.loop(parts);
-  }
+  for (int s = 0; s < 12; ++s) AddTenPartLoop(b, s);
   b.top_up(MAX_BENCH_VARIABLES, true);
 }
 
