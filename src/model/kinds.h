@@ -185,6 +185,9 @@ struct KindInfo {
   Family family;
   // The "&Components" menu item and the box button's hint.
   std::string_view caption;
+  // The component's name in charts, tables of readings and traces, where
+  // the caption is not the plain English a pupil's table wants.
+  std::string_view reading_name = {};
   // The record's name, UTF-8.
   std::string_view designation = {};
 

@@ -220,15 +220,17 @@ const char* PartText(Part part) {
   return "";
 }
 
-// The name a pupil gave the component, or its caption and number. Every
+// The name a pupil gave the component, or its kind's name and number. Every
 // record starts with its kind's designation as its name, which the bench
 // never shows and which says nothing to tell two of a kind apart.
 std::string NameOf(const Description& d) {
   const KindInfo* info = FindKind(d.kind);
   const std::string& own = *d.record_name;
   if (!own.empty() && (!info || own != info->designation)) return own;
-  const std::string caption = info ? std::string(info->caption) : "Component";
-  return caption + " " + std::to_string(d.number);
+  const std::string_view kind_name = !info                        ? "Component"
+                                     : info->reading_name.empty() ? info->caption
+                                                                  : info->reading_name;
+  return std::string(kind_name) + " " + std::to_string(d.number);
 }
 
 Quantity Describe(const QuantityKey& key, const Description& d) {

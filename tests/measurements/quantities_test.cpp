@@ -59,8 +59,8 @@ TEST(Quantities, NamesUnitsAndNumbersOfASeriesLoop) {
   const Expected expected[] = {
       {"Digital ammeter 1", "A"},
       {"Digital voltmeter 1", "V"},
-      {"Self-defined voltage supply 1 current", "A"},
-      {"Self-defined voltage supply 1 voltage", "V"},
+      {"Voltage supply 1 current", "A"},
+      {"Voltage supply 1 voltage", "V"},
       {"Rx current", "A"},
       {"Rx voltage", "V"},
       {"Digital ammeter 1 current", "A"},
@@ -249,14 +249,14 @@ TEST(Quantities, PartsOfRheostatsRelaysAndSwitchesAndTheGalvanometersRate) {
 
   QuantityReader reader;
   const std::vector<Quantity> list = reader.list(t.bench);
-  const Quantity* galvanometer = Find(list, "Microdetector 1");
+  const Quantity* galvanometer = Find(list, "Galvanometer 1");
   ASSERT_NE(galvanometer, nullptr);
   EXPECT_EQ(galvanometer->scale, "×0.1");
   for (const char* label :
        {"Slide resistor 1 slider to coil B current", "Electromagnetic relay 1 coil current",
         "Electromagnetic relay 1 contact voltage",
-        "Single-pole double-throw switche 1 throw 1 current",
-        "Single-pole double-throw switche 1 throw 2 voltage"}) {
+        "Two-way switch 1 throw 1 current",
+        "Two-way switch 1 throw 2 voltage"}) {
     EXPECT_NE(Find(list, label), nullptr) << label;
   }
   const Quantity* coil = Find(list, "Slide resistor 1 coil A to slider current");

@@ -117,7 +117,7 @@ TEST(Trace, TheCoilAndMagnetRestsAtZeroAndKicksOnePush) {
   coil.emf = -10 * coil.param2 * coil.param3 * 0.005;
   DoingWhileDragging(*e.bench);
   e.run(3);
-  const std::vector<std::optional<double>> g = e.column("Microdetector 1");
+  const std::vector<std::optional<double>> g = e.column("Galvanometer 1");
   EXPECT_NE(*g[20], 0);
   EXPECT_EQ(*g[21], 0);
   EXPECT_EQ(*g[22], 0);
