@@ -171,12 +171,7 @@ Picture pole(const QString& file, bool north) {
         const double outer = north ? 1 : w - 1 - depth.x();
         const double inner = north ? 40 : 5;
         const double hollow = north ? -13 : 13;  // how far the middle of the face is cut back
-        QPainterPath front;
-        front.moveTo(outer, top);
-        front.lineTo(inner, top);
-        front.quadTo(inner + hollow * 2, (top + bottom) / 2, inner, bottom);
-        front.lineTo(outer, bottom);
-        front.closeSubpath();
+        const QPainterPath front = hollow_pole_face(outer, inner, top, bottom, hollow);
         QPolygonF top_face;
         top_face << QPointF(outer, top) << QPointF(inner, top) << QPointF(inner, top) + depth
                  << QPointF(outer, top) + depth;

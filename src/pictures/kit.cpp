@@ -108,6 +108,17 @@ void post_side(QPainter& p, QPointF at, const QColor& cap, double width, double 
   p.restore();
 }
 
+QPainterPath hollow_pole_face(double outer, double inner, double top, double bottom,
+                              double hollow) {
+  QPainterPath front;
+  front.moveTo(outer, top);
+  front.lineTo(inner, top);
+  front.quadTo(inner + hollow * 2, (top + bottom) / 2, inner, bottom);
+  front.lineTo(outer, bottom);
+  front.closeSubpath();
+  return front;
+}
+
 void screw(QPainter& p, QPointF at, double radius, double slot_degrees) {
   p.save();
   QRadialGradient head(at - QPointF(radius * 0.35, radius * 0.35), radius * 1.5);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -58,6 +59,12 @@ void post_side(QPainter& p, QPointF at, const QColor& cap, double width = 8, dou
 
 // A slotted screw head.
 void screw(QPainter& p, QPointF at, double radius, double slot_degrees = 30);
+
+// The front of a magnet's pole block, from `outer` to `inner` between `top`
+// and `bottom`, its face at `inner` cut back by `hollow` in the middle
+// (negative toward smaller x) to wrap round an armature or a loop.
+QPainterPath hollow_pole_face(double outer, double inner, double top, double bottom,
+                              double hollow);
 
 // A varnished wooden board seen slightly from above: the top face and the
 // front edge below it.

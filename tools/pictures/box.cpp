@@ -40,12 +40,7 @@ void pole_block(QPainter& p, double left, double right, bool north) {
   const double top = 12, bottom = 33;
   const double inner = north ? right : left, outer = north ? left : right;
   const double hollow = north ? -3.5 : 3.5;
-  QPainterPath front;
-  front.moveTo(outer, top);
-  front.lineTo(inner, top);
-  front.quadTo(inner + hollow * 2, (top + bottom) / 2, inner, bottom);
-  front.lineTo(outer, bottom);
-  front.closeSubpath();
+  const QPainterPath front = hollow_pole_face(outer, inner, top, bottom, hollow);
   QPolygonF lid;
   lid << QPointF(outer, top) << QPointF(inner, top) << QPointF(inner + 3, top - 3)
       << QPointF(outer + 3, top - 3);
