@@ -8,6 +8,7 @@
 
 #include "model/analysis.h"
 #include "model/analysis_scratch.h"
+#include "support/crowded_bench.h"
 #include "support/max_benches.h"
 
 namespace voltaro {
@@ -82,6 +83,20 @@ void BM_AnalysisFullestBench(benchmark::State& state) {
   state.counters["wires"] = CountWires(*bench);
 }
 BENCHMARK(BM_AnalysisFullestBench)->Unit(benchmark::kMicrosecond);
+
+// The crowded drawing bench, whose 300 wires join terminals at random: far
+// harder to eliminate than any class's bench, and what a slider dragged on
+// it analyses on every move.
+void BM_AnalysisCrowdedBench(benchmark::State& state) {
+  auto bench = std::make_unique<Bench>();
+  if (!testing::BuildCrowdedBench(*bench)) {
+    state.SkipWithError("the crowded bench did not fit its tables");
+    return;
+  }
+  Settle(*bench);
+  TimeResistorTurns(state, *bench);
+}
+BENCHMARK(BM_AnalysisCrowdedBench)->Unit(benchmark::kMicrosecond);
 
 // The school bench with one station fed by an AC generator that turns a
 // little between runs, as under the timer: only its emf changes.

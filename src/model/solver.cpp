@@ -12,7 +12,7 @@ using solver::DenseMatrix;
 using solver::empty;
 using solver::PivotTree;
 using solver::Reserve;
-using solver::TiledMatrix;
+using solver::RowMatrix;
 
 struct EquationSystem::Workspace {
   // Largest absolute coefficient of each row not yet used as a pivot row and
@@ -73,7 +73,7 @@ struct EquationSystem::Workspace {
 
 struct EquationSystem::Storage {
   DenseMatrix dense;
-  TiledMatrix tiled;
+  RowMatrix rows;
 };
 
 static_assert(DenseMatrix::STRIDE > EquationSystem::DENSE_LIMIT);
@@ -87,20 +87,19 @@ class Elimination {
   Elimination(EquationSystem& sys, Matrix& m) : sys_(sys), w_(*sys.w_), m_(m) {}
 
   void set(int row, int col, double value);
-  void clear_entries();
   void solve();
   SolveStatus classify() const;
 
  private:
-  void add_entry(int row, int col);
-  void remove_entry(int row, int col);
   void rescan_row_max(int row);
   void record_result();
   bool replay();
   void read_off();
   // Does the rest of the elimination the plain way, from the step whose pivot
-  // row `prow` has just been divided by its pivot.
+  // row `prow` has just been divided by its pivot, where every coefficient is
+  // kept; gives up on a large system.
   void finish_densely(int used, int prow, int pcol);
+  void eliminate_plainly(int used, int prow, int pcol);
   void read_off_dense();
 
   EquationSystem& sys_;
@@ -109,49 +108,27 @@ class Elimination {
 };
 
 template <class Matrix>
-void Elimination<Matrix>::add_entry(int row, int col) {
-  m_.row_pos(row, col) = static_cast<int16_t>(m_.rows.add(row, col));
-  m_.col_pos(row, col) = static_cast<int16_t>(m_.cols.add(col, row));
-}
-
-template <class Matrix>
-void Elimination<Matrix>::remove_entry(int row, int col) {
-  const int at_r = m_.row_pos(row, col);
-  m_.row_pos(row, m_.rows.remove(row, at_r)) = static_cast<int16_t>(at_r);
-  const int at_c = m_.col_pos(row, col);
-  m_.col_pos(m_.cols.remove(col, at_c), col) = static_cast<int16_t>(at_c);
-}
-
-template <class Matrix>
-void Elimination<Matrix>::clear_entries() {
-  for (int r = 0; r < sys_.extent_; ++r) {
-    for (const int16_t* c = m_.rows.begin(r); c != m_.rows.end(r); ++c) m_.at(r, *c) = 0;
-  }
-  for (int i = 0; i < sys_.extent_; ++i) {
-    m_.rows.clear(i);
-    m_.cols.clear(i);
-  }
-}
-
-template <class Matrix>
 void Elimination<Matrix>::set(int row, int col, double value) {
-  double& e = m_.at(row, col);
-  const bool was_empty = empty(e);
-  e = value;
-  if (sys_.dense_) return;
-  if (was_empty && !empty(value)) add_entry(row, col);
-  if (!was_empty && empty(value)) remove_entry(row, col);
+  if constexpr (Matrix::KEEPS_EVERY_CELL) {
+    // Values written behind the lists' back: the plain elimination follows.
+    if (sys_.dense_) {
+      m_.at(row, col) = value;
+      return;
+    }
+  }
+  m_.write(row, col, value);
 }
 
 template <class Matrix>
 void Elimination<Matrix>::rescan_row_max(int row) {
   double best = 0;
   int arg = 0;
-  for (const int16_t* c = m_.rows.begin(row); c != m_.rows.end(row); ++c) {
-    const double a = std::fabs(m_.at(row, *c));
-    if (a > best || (a == best && *c > arg)) {
+  for (int i = 0; i < m_.row_len(row); ++i) {
+    const double a = std::fabs(m_.value_at(row, i));
+    const int c = m_.col_at(row, i);
+    if (a > best || (a == best && c > arg)) {
       best = a;
-      arg = *c;
+      arg = c;
     }
   }
   w_.row_max[row] = best;
@@ -190,7 +167,7 @@ void Elimination<Matrix>::solve() {
     const int p = w.tree.winner();
     if (!(w.row_max[p] > 0)) break;
     const int pcol = w.row_arg[p];
-    const double pivot = m.at(p, pcol);
+    const double pivot = m.get(p, pcol);
     w.used[p] = 1;
     ++used;
     w.row_max[p] = -1;
@@ -201,14 +178,14 @@ void Elimination<Matrix>::solve() {
     // undefined coefficient can make a value that is not finite.
     bool finite = true;
     int np = 0;
-    for (int i = m_.rows.len(p) - 1; i >= 0; --i) {
-      const int k = m_.rows.begin(p)[i];
-      double& cell = m.at(p, k);
+    for (int i = m.row_len(p) - 1; i >= 0; --i) {
+      const int k = m.col_at(p, i);
+      double& cell = m.value_at(p, i);
       const double v = cell / pivot;
       cell = v;
       finite &= std::isfinite(v);
       if (empty(v)) {
-        remove_entry(p, k);
+        m.remove_at(p, i);
       } else if (v != 0) {
         w.pivot_cols[np] = k;
         w.pivot_vals[np++] = v;
@@ -217,16 +194,17 @@ void Elimination<Matrix>::solve() {
     rhs[p] = rhs[p] / pivot;
     finite &= std::isfinite(rhs[p]);
 
-    w.target_rows.reserve(targets_end + m_.cols.len(pcol));
-    w.factors.reserve(targets_end + m_.cols.len(pcol));
+    w.target_rows.reserve(targets_end + m.column_len(pcol));
+    w.factors.reserve(targets_end + m.column_len(pcol));
     int* const target_rows = &w.target_rows[targets_end];
     double* const factors = &w.factors[targets_end];
     int nt = 0;
-    for (const int16_t* r = m_.cols.begin(pcol); r != m_.cols.end(pcol); ++r) {
-      const double f = m.at(*r, pcol);
-      if (*r == p || f == 0) continue;
+    for (int i = 0; i < m.column_len(pcol); ++i) {
+      const int r = m.row_in_column(pcol, i);
+      const double f = m.value_in_column(pcol, i);
+      if (r == p || f == 0) continue;
       finite &= std::isfinite(f);
-      target_rows[nt] = *r;
+      target_rows[nt] = r;
       factors[nt++] = f;
     }
     // 0 x inf is undefined: with such values about, skipping is not exact.
@@ -238,26 +216,23 @@ void Elimination<Matrix>::solve() {
     w.steps[w.step_count++] = {p, pivot, targets_end};
 
     const double rhs_p = rhs[p];
+    m.mark_pivot_row(w.pivot_cols.data(), np);
     for (int t = 0; t < nt; ++t) {
       const int j = target_rows[t];
       const double f = factors[t];
-      auto mj = m.row(j);
+      rhs[j] = rhs[j] - f * rhs_p;
+      // A used row is never searched for a pivot again: its largest entry no
+      // longer matters.
+      if (w.used[j]) {
+        m.subtract(j, f, w.pivot_cols.data(), w.pivot_vals.data(), np, [](int, double) {});
+        continue;
+      }
       // The largest changed entry, and what became of the row's old largest.
       const int old_arg = w.row_arg[j];
       double best = -1, at_old_arg = -1;
       int arg = 0;
       bool old_arg_changed = false;
-      for (int i = 0; i < np; ++i) {
-        const int k = w.pivot_cols[i];
-        double& cell = mj[k];
-        const double before = cell;
-        const double after = before - f * w.pivot_vals[i];
-        cell = after;
-        if (empty(before)) {
-          if (!empty(after)) add_entry(j, k);
-        } else if (empty(after)) {
-          remove_entry(j, k);
-        }
+      m.subtract(j, f, w.pivot_cols.data(), w.pivot_vals.data(), np, [&](int k, double after) {
         const double a = std::fabs(after);
         if (a > best || (a == best && k > arg)) {
           best = a;
@@ -267,9 +242,7 @@ void Elimination<Matrix>::solve() {
           old_arg_changed = true;
           at_old_arg = a;
         }
-      }
-      rhs[j] = rhs[j] - f * rhs_p;
-      if (w.used[j]) continue;
+      });
 
       // Entries left alone are at most the old maximum, and those equal to it
       // lie before its column; so the old maximum still stands unless its own
@@ -288,6 +261,7 @@ void Elimination<Matrix>::solve() {
       }
       if (w.row_max[j] != old_max) w.tree.update(w.row_max.data(), j);
     }
+    m.unmark_pivot_row(w.pivot_cols.data(), np);
   }
   if (fresh) record_result();
   read_off();
@@ -299,9 +273,10 @@ void Elimination<Matrix>::record_result() {
   const int n = sys_.n_;
   int count = 0;
   for (int r = 1; r <= n; ++r) {
-    if (count + m_.rows.len(r) > EquationSystem::Workspace::FINAL_ENTRIES_PER_ROW * (n + 1)) return;
-    for (const int16_t* c = m_.rows.begin(r); c != m_.rows.end(r); ++c) {
-      w.final_entries[count++] = {static_cast<int16_t>(r), *c, m_.at(r, *c)};
+    if (count + m_.row_len(r) > EquationSystem::Workspace::FINAL_ENTRIES_PER_ROW * (n + 1)) return;
+    for (int i = 0; i < m_.row_len(r); ++i) {
+      w.final_entries[count++] = {static_cast<int16_t>(r), static_cast<int16_t>(m_.col_at(r, i)),
+                                  m_.value_at(r, i)};
     }
   }
   w.final_count = count;
@@ -328,11 +303,10 @@ bool Elimination<Matrix>::replay() {
     for (; t < step.end; ++t) b[w.target_rows[t]] = b[w.target_rows[t]] - w.factors[t] * bp;
   }
   for (int i = 1; i <= n; ++i) rhs[i] = b[i];
-  clear_entries();
+  m_.clear(sys_.extent_);
   for (int e = 0; e < w.final_count; ++e) {
     const Coefficient& c = w.final_entries[e];
-    m_.at(c.row, c.col) = c.value;
-    add_entry(c.row, c.col);
+    m_.insert(c.row, c.col, c.value);
   }
   read_off();
   return true;
@@ -343,25 +317,35 @@ void Elimination<Matrix>::read_off() {
   const int n = sys_.n_;
   for (int i = 1; i <= n; ++i) {
     int first = n + 1;
-    for (const int16_t* c = m_.rows.begin(i); c != m_.rows.end(i); ++c) {
-      if (*c < first && m_.at(i, *c) != 0) first = *c;
+    double value = 0;
+    for (int e = 0; e < m_.row_len(i); ++e) {
+      const int c = m_.col_at(i, e);
+      if (c < first && m_.value_at(i, e) != 0) {
+        first = c;
+        value = m_.value_at(i, e);
+      }
     }
-    if (first <= n) sys_.solution_[first] = sys_.rhs_[i] / m_.at(i, first);
+    if (first <= n) sys_.solution_[first] = sys_.rhs_[i] / value;
   }
 }
 
 template <class Matrix>
 void Elimination<Matrix>::finish_densely(int used, int prow, int pcol) {
-  EquationSystem::Workspace& w = w_;
-  std::vector<double>& rhs = sys_.rhs_;
-  const int n = sys_.n_;
-  if (n > EquationSystem::DENSE_LIMIT) {
+  if constexpr (Matrix::KEEPS_EVERY_CELL) {
+    eliminate_plainly(used, prow, pcol);
+  } else {
     // The plain elimination would need every coefficient of a large system;
     // a bench with values that are not numbers gets no solution instead.
     sys_.gave_up_ = true;
-    for (int r = 0; r <= n; ++r) sys_.solution_[r] = 0;
-    return;
+    for (int r = 0; r <= sys_.n_; ++r) sys_.solution_[r] = 0;
   }
+}
+
+template <class Matrix>
+void Elimination<Matrix>::eliminate_plainly(int used, int prow, int pcol) {
+  EquationSystem::Workspace& w = w_;
+  std::vector<double>& rhs = sys_.rhs_;
+  const int n = sys_.n_;
   sys_.dense_ = true;
   for (;;) {
     if (prow != 0) {
@@ -417,9 +401,7 @@ SolveStatus Elimination<Matrix>::classify() const {
     if (sys_.dense_) {
       for (int j = 1; j <= n; ++j) count += m_.get(i, j) != 0;
     } else {
-      for (const int16_t* c = m_.rows.begin(i); c != m_.rows.end(i); ++c) {
-        count += m_.get(i, *c) != 0;
-      }
+      for (int e = 0; e < m_.row_len(i); ++e) count += m_.value_at(i, e) != 0;
     }
     if (count == 0) return STATUS_DEPENDENT;
     if (count >= 2) return STATUS_COUPLED;
@@ -437,25 +419,17 @@ EquationSystem::EquationSystem()
 EquationSystem::~EquationSystem() = default;
 
 double EquationSystem::get(int row, int col) const {
-  return tiled_ ? m_->tiled.get(row, col) : m_->dense.get(row, col);
+  return rows_kept_ ? m_->rows.get(row, col) : m_->dense.get(row, col);
 }
 
 void EquationSystem::clear_written() {
-  if (tiled_) {
-    if (dense_) {
-      m_->tiled.zero_all();
-      for (int i = 0; i < extent_; ++i) m_->tiled.rows.clear(i), m_->tiled.cols.clear(i);
-    } else {
-      solver::Elimination(*this, m_->tiled).clear_entries();
-    }
+  if (rows_kept_) {
+    m_->rows.clear(extent_);
+  } else if (dense_) {
+    // The plain elimination may have left signed zeros anywhere.
+    m_->dense.zero_rows(extent_);
   } else {
-    if (dense_) {
-      // The plain elimination may have left signed zeros anywhere.
-      m_->dense.zero_rows(extent_);
-      for (int i = 0; i < extent_; ++i) m_->dense.rows.clear(i), m_->dense.cols.clear(i);
-    } else {
-      solver::Elimination(*this, m_->dense).clear_entries();
-    }
+    m_->dense.clear(extent_);
   }
   extent_ = 0;
   dense_ = false;
@@ -464,15 +438,15 @@ void EquationSystem::clear_written() {
 void EquationSystem::reset(int n) {
   clear_written();
   n_ = n;
-  tiled_ = n > DENSE_LIMIT;
-  if (tiled_) {
-    m_->tiled.reserve(n);
+  rows_kept_ = n > DENSE_LIMIT;
+  if (rows_kept_) {
+    m_->rows.reserve(n);
   } else {
     m_->dense.reserve(n);
   }
   Workspace& w = *w_;
   w.reserve(n);
-  if (!tiled_) {
+  if (!rows_kept_) {
     // A system of this size gets everything any elimination of it can need,
     // so that a bench analysed once is analysed again without touching the
     // heap; larger ones grow as their fill needs.
@@ -501,16 +475,16 @@ void EquationSystem::set(int row, int col, double value) {
     w.log_same = false;
     c = {static_cast<int16_t>(row), static_cast<int16_t>(col), value};
   }
-  if (tiled_) {
-    solver::Elimination(*this, m_->tiled).set(row, col, value);
+  if (rows_kept_) {
+    solver::Elimination(*this, m_->rows).set(row, col, value);
   } else {
     solver::Elimination(*this, m_->dense).set(row, col, value);
   }
 }
 
 void EquationSystem::solve() {
-  if (tiled_) {
-    solver::Elimination(*this, m_->tiled).solve();
+  if (rows_kept_) {
+    solver::Elimination(*this, m_->rows).solve();
   } else {
     solver::Elimination(*this, m_->dense).solve();
   }
@@ -518,8 +492,8 @@ void EquationSystem::solve() {
 
 SolveStatus EquationSystem::classify() const {
   auto& self = const_cast<EquationSystem&>(*this);
-  return tiled_ ? solver::Elimination(self, self.m_->tiled).classify()
-                : solver::Elimination(self, self.m_->dense).classify();
+  return rows_kept_ ? solver::Elimination(self, self.m_->rows).classify()
+                    : solver::Elimination(self, self.m_->dense).classify();
 }
 
 }  // namespace voltaro

@@ -97,8 +97,8 @@ class EquationSystem {
   bool dense_ = false;
   bool replayed_ = false;
   bool gave_up_ = false;
-  // Up to DENSE_LIMIT the coefficients are kept whole, above it in tiles.
-  bool tiled_ = false;
+  // Up to DENSE_LIMIT the coefficients are kept whole, above it row by row.
+  bool rows_kept_ = false;
   std::unique_ptr<Storage> m_;
   std::vector<double> rhs_;
   std::vector<double> solution_;

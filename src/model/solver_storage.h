@@ -55,10 +55,8 @@ struct Buffer {
 // empty, in no particular order. Each entry's place in its row's and its
 // column's list is kept by the matrix beside its value, so that it can be
 // taken out at once; a place is trusted only when the list holds that index
-// there, so places never need clearing.
-//
-// A small system keeps each line in a fixed stretch of one array, room for
-// every index; a large one gives each line a list that grows.
+// there, so places never need clearing. Each line has a fixed stretch of
+// one array, room for every index.
 template <int STRIDE>
 class FlatLists {
  public:
@@ -138,31 +136,6 @@ class ZeroedPages {
   char* data_ = nullptr;
 };
 
-class GrowingLists {
- public:
-  void reserve(int lines, int) {
-    if (static_cast<int>(items_.size()) < lines) items_.resize(lines);
-  }
-  const int16_t* begin(int line) const { return items_[line].data(); }
-  const int16_t* end(int line) const { return items_[line].data() + items_[line].size(); }
-  int len(int line) const { return static_cast<int>(items_[line].size()); }
-  int add(int line, int i) {
-    items_[line].push_back(static_cast<int16_t>(i));
-    return static_cast<int>(items_[line].size()) - 1;
-  }
-  int remove(int line, int place) {
-    std::vector<int16_t>& items = items_[line];
-    const int16_t last = items.back();
-    items[place] = last;
-    items.pop_back();
-    return last;
-  }
-  void clear(int line) { items_[line].clear(); }
-
- private:
-  std::vector<std::vector<int16_t>> items_;
-};
-
 // A tournament over the rows for the pivot search: every node holds the row
 // with the larger coefficient maximum of its two halves, the later row on a
 // tie, just as a row-major scan with ">=" ends on the last of equal values.
@@ -203,15 +176,20 @@ struct Coefficient {
   double value;
 };
 
+// What both kinds of storage offer the elimination: each row's entries by
+// their place in it (remove_at moves the row's last entry into the place
+// taken out), each column's entries, and "subtract f times the pivot row"
+// done on one row, which reports every pivot column's new value to `seen` in
+// no particular order.
+
 // The coefficients of a system small enough to keep whole: one row after
 // the other, made once for the largest such system. Memory that no entry is
-// ever written to is never touched, so a small bench costs little.
+// ever written to is never touched, so a small bench costs little. Every
+// cell is a coefficient, so the plain elimination can work on it too.
 class DenseMatrix {
  public:
   static constexpr int STRIDE = 512;
-
-  FlatLists<STRIDE> rows;  // per row: its columns
-  FlatLists<STRIDE> cols;  // per column: its rows
+  static constexpr bool KEEPS_EVERY_CELL = true;
 
   // Room for rows and columns 0..n, n < STRIDE: the values, each entry's
   // places in its lists and the lists, in one block made once.
@@ -224,100 +202,241 @@ class DenseMatrix {
     value_ = reinterpret_cast<double*>(p);
     row_pos_ = reinterpret_cast<int16_t*>(p + values);
     col_pos_ = reinterpret_cast<int16_t*>(p + values + places);
-    rows.attach(reinterpret_cast<int16_t*>(p + values + 2 * places));
-    cols.attach(reinterpret_cast<int16_t*>(p + values + 2 * places + FlatLists<STRIDE>::BYTES));
+    rows_.attach(reinterpret_cast<int16_t*>(p + values + 2 * places));
+    cols_.attach(reinterpret_cast<int16_t*>(p + values + 2 * places + FlatLists<STRIDE>::BYTES));
   }
   double get(int r, int c) const {
     return value_ && r >= 0 && c >= 0 && r < STRIDE && c < STRIDE ? value_[index(r, c)] : 0.0;
   }
   double& at(int r, int c) { return value_[index(r, c)]; }
-  double* row(int r) { return &value_[index(r, 0)]; }
-  int16_t& row_pos(int r, int c) { return row_pos_[index(r, c)]; }
-  int16_t& col_pos(int r, int c) { return col_pos_[index(r, c)]; }
-  // Rows 0..rows-1 all +0 again.
-  void zero_rows(int rows) { std::memset(value_, 0, sizeof(double) * STRIDE * rows); }
+
+  int row_len(int r) const { return rows_.len(r); }
+  int col_at(int r, int i) const { return rows_.begin(r)[i]; }
+  double& value_at(int r, int i) { return at(r, col_at(r, i)); }
+  int column_len(int c) const { return cols_.len(c); }
+  int row_in_column(int c, int i) const { return cols_.begin(c)[i]; }
+  double value_in_column(int c, int i) { return at(row_in_column(c, i), c); }
+
+  // Writes one coefficient of a system being built.
+  void write(int r, int c, double value) {
+    double& e = at(r, c);
+    const bool was_empty = empty(e);
+    e = value;
+    if (was_empty && !empty(value)) add(r, c);
+    if (!was_empty && empty(value)) remove(r, c);
+  }
+  // A coefficient known to be empty so far.
+  void insert(int r, int c, double value) {
+    at(r, c) = value;
+    add(r, c);
+  }
+  // Takes the row's entry at place i, whose value has become empty, out of
+  // the lists.
+  void remove_at(int r, int i) { remove(r, col_at(r, i)); }
+
+  void mark_pivot_row(const int*, int) {}
+  void unmark_pivot_row(const int*, int) {}
+  template <class Seen>
+  void subtract(int r, double f, const int* cols, const double* vals, int n, Seen&& seen) {
+    double* row = &value_[index(r, 0)];
+    for (int i = 0; i < n; ++i) {
+      const int k = cols[i];
+      double& cell = row[k];
+      const double before = cell;
+      const double after = before - f * vals[i];
+      cell = after;
+      if (empty(before)) {
+        if (!empty(after)) add(r, k);
+      } else if (empty(after)) {
+        remove(r, k);
+      }
+      seen(k, after);
+    }
+  }
+
+  // Every entry of rows and columns 0..lines-1 gone.
+  void clear(int lines) {
+    for (int r = 0; r < lines; ++r) {
+      for (const int16_t* c = rows_.begin(r); c != rows_.end(r); ++c) at(r, *c) = 0;
+    }
+    forget(lines);
+  }
+  // After the plain elimination, which may have left signed zeros anywhere:
+  // rows 0..lines-1 all +0 again and no entry listed.
+  void zero_rows(int lines) {
+    std::memset(value_, 0, sizeof(double) * STRIDE * lines);
+    forget(lines);
+  }
 
  private:
   static int index(int r, int c) { return r * STRIDE + c; }
+  void forget(int lines) {
+    for (int i = 0; i < lines; ++i) rows_.clear(i), cols_.clear(i);
+  }
+  void add(int r, int c) {
+    row_pos_[index(r, c)] = static_cast<int16_t>(rows_.add(r, c));
+    col_pos_[index(r, c)] = static_cast<int16_t>(cols_.add(c, r));
+  }
+  void remove(int r, int c) {
+    const int at_r = row_pos_[index(r, c)];
+    row_pos_[index(r, rows_.remove(r, at_r))] = static_cast<int16_t>(at_r);
+    const int at_c = col_pos_[index(r, c)];
+    col_pos_[index(cols_.remove(c, at_c), c)] = static_cast<int16_t>(at_c);
+  }
+
+  FlatLists<STRIDE> rows_;  // per row: its columns
+  FlatLists<STRIDE> cols_;  // per column: its rows
   std::unique_ptr<ZeroedPages> memory_;
   double* value_ = nullptr;
   int16_t *row_pos_ = nullptr, *col_pos_ = nullptr;
 };
 
-// The coefficients of a large system in tiles of 16 x 16, each made when an
-// entry in it is first written and kept for later systems: a bench's tableau
-// fills only a few tiles of each row, so a large bench costs memory by its
-// entries, not by the square of its size.
-class TiledMatrix {
+// The coefficients of a large system, each row holding only its entries,
+// side by side, and each column where they are. A bench's tableau, even as
+// the elimination fills it, holds a few dozen entries a row, so the whole
+// system stays small enough for the processor's caches however many
+// variables it has; a matrix laid out by position would spread the same
+// entries over megabytes and wait on memory at nearly every one.
+class RowMatrix {
  public:
-  static constexpr int SHIFT = 4;
-  static constexpr int SIDE = 1 << SHIFT;
-  struct Tile {
-    double value[SIDE * SIDE] = {};
-    int16_t row_pos[SIDE * SIDE];  // the entry's place in its row's list
-    int16_t col_pos[SIDE * SIDE];  // the entry's place in its column's list
-  };
-
-  GrowingLists rows;  // per row: its columns
-  GrowingLists cols;  // per column: its rows
+  static constexpr bool KEEPS_EVERY_CELL = false;
 
   // Room for rows and columns 0..n.
   void reserve(int n) {
-    rows.reserve(n + 1, 0);
-    cols.reserve(n + 1, 0);
-    const int bands = (n >> SHIFT) + 1;
-    if (bands <= bands_) return;
-    std::vector<Tile*> table(static_cast<size_t>(bands) * bands, nullptr);
-    for (int r = 0; r < bands_; ++r) {
-      for (int c = 0; c < bands_; ++c) table[r * bands + c] = table_[r * bands_ + c];
+    if (static_cast<int>(rows_.size()) < n + 1) {
+      rows_.resize(n + 1);
+      cols_.resize(n + 1);
+      place_.resize(n + 1, -1);
     }
-    table_.swap(table);
-    bands_ = bands;
   }
   double get(int r, int c) const {
-    if (r < 0 || c < 0 || (r >> SHIFT) >= bands_ || (c >> SHIFT) >= bands_) return 0;
-    const Tile* t = table_[(r >> SHIFT) * bands_ + (c >> SHIFT)];
-    return t ? t->value[cell(r, c)] : 0.0;
+    if (r < 0 || r >= static_cast<int>(rows_.size())) return 0;
+    const int i = find(r, c);
+    return i < 0 ? 0.0 : rows_[r][i].value;
   }
-  double& at(int r, int c) { return tile(r, c).value[cell(r, c)]; }
-  int16_t& row_pos(int r, int c) { return tile(r, c).row_pos[cell(r, c)]; }
-  int16_t& col_pos(int r, int c) { return tile(r, c).col_pos[cell(r, c)]; }
 
-  // One row, for walking along it; tiles are made as entries are written.
-  class Row {
-   public:
-    Row(TiledMatrix& m, int r)
-        : m_(m), tiles_(&m.table_[(r >> SHIFT) * m.bands_]), cells_(cell(r, 0)) {}
-    double& operator[](int c) {
-      return m_.made(tiles_[c >> SHIFT]).value[cells_ | (c & (SIDE - 1))];
+  int row_len(int r) const { return static_cast<int>(rows_[r].size()); }
+  int col_at(int r, int i) const { return rows_[r][i].col; }
+  double& value_at(int r, int i) { return rows_[r][i].value; }
+  int column_len(int c) const { return static_cast<int>(cols_[c].size()); }
+  int row_in_column(int c, int i) const { return cols_[c][i].line; }
+  double value_in_column(int c, int i) {
+    const Link& l = cols_[c][i];
+    return rows_[l.line][l.place].value;
+  }
+
+  void write(int r, int c, double value) {
+    const int i = find(r, c);
+    if (i >= 0) {
+      rows_[r][i].value = value;
+      if (empty(value)) remove_at(r, i);
+    } else if (!empty(value)) {
+      insert(r, c, value);
     }
+  }
+  void insert(int r, int c, double value) {
+    const int i = row_len(r), j = column_len(c);
+    rows_[r].push_back({value, c, j});
+    cols_[c].push_back({r, i});
+  }
+  void remove_at(int r, int i) {
+    std::vector<Entry>& row = rows_[r];
+    const Entry gone = row[i];
+    // Out of its column: the column's last link takes its place.
+    std::vector<Link>& column = cols_[gone.col];
+    if (gone.place != static_cast<int>(column.size()) - 1) {
+      const Link last = column.back();
+      column[gone.place] = last;
+      rows_[last.line][last.place].place = gone.place;
+    }
+    column.pop_back();
+    // Out of its row: the row's last entry takes its place.
+    if (i != static_cast<int>(row.size()) - 1) {
+      row[i] = row.back();
+      cols_[row[i].col][row[i].place].place = i;
+    }
+    row.pop_back();
+  }
 
-   private:
-    TiledMatrix& m_;
-    Tile** tiles_;
-    int cells_;
-  };
-  Row row(int r) { return Row(*this, r); }
+  // The pivot row's columns are marked once for all the rows it is
+  // subtracted from (mark_pivot_row), so that each row is walked once: its
+  // entries in those columns change in place, the columns it lacks are
+  // added after.
+  void mark_pivot_row(const int* cols, int n) {
+    for (int i = 0; i < n; ++i) place_[cols[i]] = i;
+    reached_.resize(std::max<size_t>(reached_.size(), n));
+  }
+  void unmark_pivot_row(const int* cols, int n) {
+    for (int i = 0; i < n; ++i) place_[cols[i]] = -1;
+  }
+  template <class Seen>
+  void subtract(int r, double f, const int* cols, const double* vals, int n, Seen&& seen) {
+    std::vector<Entry>& row = rows_[r];
+    if (++pass_ == 0) {
+      std::fill(reached_.begin(), reached_.end(), 0);
+      pass_ = 1;
+    }
+    // First which of the row's entries lie in the pivot row's columns, without
+    // a branch per entry; then those are worked, from the last, so that an
+    // entry moved into a place taken out has been worked already.
+    const int len = static_cast<int>(row.size());
+    if (static_cast<int>(hits_.size()) < len) hits_.resize(2 * len);
+    int hits = 0;
+    for (int i = 0; i < len; ++i) {
+      hits_[hits] = i;
+      hits += place_[row[i].col] >= 0;
+    }
+    for (int h = hits - 1; h >= 0; --h) {
+      const int i = hits_[h];
+      const int k = row[i].col, at = place_[k];
+      reached_[at] = pass_;
+      const double after = row[i].value - f * vals[at];
+      row[i].value = after;
+      if (empty(after)) remove_at(r, i);
+      seen(k, after);
+    }
+    for (int i = 0; i < n; ++i) {
+      if (reached_[i] == pass_) continue;
+      const double after = 0.0 - f * vals[i];
+      if (!empty(after)) insert(r, cols[i], after);
+      seen(cols[i], after);
+    }
+  }
 
-  // Every value +0 again, in every tile ever made.
-  void zero_all() {
-    for (auto& t : pool_) std::memset(t->value, 0, sizeof(t->value));
+  void clear(int lines) {
+    for (int i = 0; i < lines && i < static_cast<int>(rows_.size()); ++i) {
+      rows_[i].clear();
+      cols_[i].clear();
+    }
   }
 
  private:
-  static int cell(int r, int c) { return ((r & (SIDE - 1)) << SHIFT) | (c & (SIDE - 1)); }
-  Tile& tile(int r, int c) { return made(table_[(r >> SHIFT) * bands_ + (c >> SHIFT)]); }
-  Tile& made(Tile*& t) {
-    if (!t) {
-      pool_.push_back(std::unique_ptr<Tile>(new Tile));
-      t = pool_.back().get();
+  struct Entry {
+    double value;
+    int32_t col;
+    int32_t place;  // in the column's links
+  };
+  struct Link {
+    int32_t line;   // the row
+    int32_t place;  // in the row's entries
+  };
+  int find(int r, int c) const {
+    const std::vector<Entry>& row = rows_[r];
+    for (int i = 0; i < static_cast<int>(row.size()); ++i) {
+      if (row[i].col == c) return i;
     }
-    return *t;
+    return -1;
   }
 
-  int bands_ = 0;
-  std::vector<Tile*> table_;  // tile of each pair of bands, or none
-  std::vector<std::unique_ptr<Tile>> pool_;
+  std::vector<std::vector<Entry>> rows_;
+  std::vector<std::vector<Link>> cols_;
+  // Per column its place in the pivot row being subtracted, or -1.
+  std::vector<int> place_;
+  // Which of the pivot row's columns the row in hand already held.
+  std::vector<uint32_t> reached_;
+  // Places in the row in hand of its entries in those columns.
+  std::vector<int> hits_;
+  uint32_t pass_ = 0;
 };
 
 }  // namespace voltaro::solver
