@@ -85,7 +85,7 @@ void Form4::mouseReleaseEvent(QMouseEvent* event) {
   QDialog::mouseReleaseEvent(event);
 }
 
-BenchView::BenchView(const BenchRenderer& renderer, QWidget* parent)
+BenchView::BenchView(BenchRenderer& renderer, QWidget* parent)
     : QWidget(parent), renderer_(renderer) {
   setObjectName("Image1");
   setFixedSize(BenchRenderer::WIDTH, BenchRenderer::HEIGHT);
@@ -117,8 +117,15 @@ void BenchView::paintEvent(QPaintEvent* event) {
   // The picture's pixels per widget pixel: the screen's pixel ratio, as
   // the picture is painted at the zoom times that ratio.
   const double k = renderer_.view_scale() / zoom_;
+  const auto in_picture = [k](const QRect& r) {
+    // A pixel more all round, for the smoothing between picture pixels.
+    return QRectF(QPointF(r.topLeft()) * k, QSizeF(r.size()) * k).toAlignedRect().adjusted(-1, -1, 1, 1);
+  };
+  // What the scroll box shows of the bench is all a redraw needs to paint.
+  renderer_.set_shown(in_picture(visibleRegion().boundingRect()));
   const QRectF target = event->rect();
-  p.drawImage(target, renderer_.view_image(), QRectF(target.topLeft() * k, target.size() * k));
+  p.drawImage(target, renderer_.view_image(in_picture(event->rect())),
+              QRectF(target.topLeft() * k, target.size() * k));
 }
 
 void BenchView::mousePressEvent(QMouseEvent* e) {

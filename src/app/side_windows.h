@@ -61,7 +61,7 @@ class Form4 : public QDialog {
 class BenchView : public QWidget {
   Q_OBJECT
  public:
-  explicit BenchView(const BenchRenderer& renderer, QWidget* parent = nullptr);
+  explicit BenchView(BenchRenderer& renderer, QWidget* parent = nullptr);
 
   double zoom() const { return zoom_; }
   // Sizes the widget for the zoom; the renderer paints the picture.
@@ -89,7 +89,7 @@ class BenchView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  const BenchRenderer& renderer_;
+  BenchRenderer& renderer_;
   double zoom_ = 1;
   int wheel_angle_ = 0;
 };

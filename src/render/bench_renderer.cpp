@@ -57,6 +57,17 @@ void BenchRenderer::Draw_obj() {
   if (listener_) listener_->painted();
 }
 
+const QImage& BenchRenderer::view_image() const {
+  if (view_scale_ == 1) return image_;
+  return const_cast<BenchRenderer*>(this)->view_image(view_.rect());
+}
+
+const QImage& BenchRenderer::view_image(const QRect& part) {
+  if (view_scale_ == 1) return image_;
+  paint_view_part(QRegion(part & view_.rect()) - current_);
+  return view_;
+}
+
 const QImage& BenchRenderer::image() const {
   // Painting it reads the bench and fills only what is kept for painting.
   if (!image_current_) const_cast<BenchRenderer*>(this)->paint();
@@ -66,6 +77,8 @@ const QImage& BenchRenderer::image() const {
 void BenchRenderer::set_view_scale(double scale) {
   if (scale == view_scale_ || !(scale > 0)) return;
   view_scale_ = scale;
+  feedback_ = QImage();
+  feedback_drawn_ = false;
   if (scale == 1) {
     view_ = QImage();
     paint();
@@ -109,8 +122,22 @@ void BenchRenderer::paint() {
 
 void BenchRenderer::paint_view() {
   if (painting_) return;
+  current_ = QRegion();
+  if (feedback_drawn_) {
+    feedback_.fill(Qt::black);
+    feedback_drawn_ = false;
+  }
+  paint_view_part(QRegion(shown_.isNull() ? view_.rect() : shown_ & view_.rect()));
+  // The 1:1 picture no longer shows the bench as it stands.
+  image_current_ = false;
+}
+
+void BenchRenderer::paint_view_part(const QRegion& part) {
+  if (painting_ || part.isEmpty()) return;
   painting_ = true;
   QPainter p(&view_);
+  p.setClipRegion(part);
+  p.save();
   p.scale(view_scale_, view_scale_);
   if (!WholeNumber(view_scale_)) p.setRenderHint(QPainter::SmoothPixmapTransform);
   PaintContext c{p,       bench_,      pictures_, *selection_, element_pictures_, state_pictures_,
@@ -118,10 +145,15 @@ void BenchRenderer::paint_view() {
   c.one_to_one = false;
   c.picture_scale = PictureScaleFor(view_scale_);
   paint_passes(c);
+  p.restore();
+  if (feedback_drawn_) {
+    // Over the bench, the feedback as it stands on the rest of the picture.
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.drawImage(0, 0, feedback_);
+  }
   p.end();
   view_texts_.sweep();
-  // The 1:1 picture no longer shows the bench as it stands.
-  image_current_ = false;
+  current_ += part;
   painting_ = false;
 }
 
@@ -163,11 +195,27 @@ QImage BenchRenderer::paint_square(Point centre, int span, int side) {
 }
 
 void BenchRenderer::draw_feedback(const std::function<void(QPainter&)>& draw) {
-  QPainter p(view_scale_ == 1 ? &image_ : &view_);
-  if (view_scale_ != 1) p.scale(view_scale_, view_scale_);
-  p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  p.setBrush(Qt::NoBrush);
-  draw(p);
+  const auto onto = [&](QImage& picture) {
+    QPainter p(&picture);
+    if (view_scale_ != 1) p.scale(view_scale_, view_scale_);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setBrush(Qt::NoBrush);
+    draw(p);
+  };
+  if (view_scale_ == 1) {
+    onto(image_);
+    return;
+  }
+  onto(view_);
+  if (!(QRegion(view_.rect()) - current_).isEmpty()) {
+    // Parts yet to be painted must show it too once they are.
+    if (feedback_.size() != view_.size()) {
+      feedback_ = QImage(view_.size(), QImage::Format_RGB32);
+      feedback_.fill(Qt::black);
+    }
+    onto(feedback_);
+    feedback_drawn_ = true;
+  }
 }
 
 void BenchRenderer::make_fact_two_obj_pic(int slot) {

@@ -3,6 +3,8 @@
 // tables after every analysis and every change, in either view.
 
 #include <QImage>
+#include <QRect>
+#include <QRegion>
 #include <array>
 #include <functional>
 
@@ -75,13 +77,22 @@ class BenchRenderer : public BenchObserver {
   // bench, whoever asks for it.
   const QImage& image() const;
   // The picture the window shows: the bench painted at the view scale, the
-  // 1:1 picture itself at scale 1.
-  const QImage& view_image() const { return view_scale_ == 1 ? image_ : view_; }
+  // 1:1 picture itself at scale 1. Painted whole before it is handed out.
+  const QImage& view_image() const;
+  // The same picture, sure to show the bench as it stands only within
+  // `part` (in its pixels): what a window showing that part needs.
+  const QImage& view_image(const QRect& part);
   double view_scale() const { return view_scale_; }
   // Device pixels per bench pixel of the window's picture (its zoom times
   // the screen's pixel ratio). Repaints that picture at once; nothing on
   // the bench changes.
   void set_view_scale(double scale);
+  // The part of the window's picture that the window shows, in its pixels.
+  // A zoomed bench is far larger than any screen: each redraw paints only
+  // this part, and the rest when it is first asked for (view_image(part)),
+  // as the window scrolls it into view. Until a window says otherwise, the
+  // whole picture is shown.
+  void set_shown(const QRect& part) { shown_ = part; }
 
   // Paints the bench as it stands, reading it only, onto a painter that
   // maps bench pixels to its device.
@@ -109,7 +120,12 @@ class BenchRenderer : public BenchObserver {
   // Paints the 1:1 picture; nothing but the picture and what is kept for
   // painting changes.
   void paint();
+  // Paints the part of the window's picture that is shown, the rest being
+  // left for later.
   void paint_view();
+  // Paints `part` of the window's picture, with the feedback drawn since the
+  // redraw over it.
+  void paint_view_part(const QRegion& part);
   void paint_passes(PaintContext& c);
 
   Bench& bench_;
@@ -120,6 +136,14 @@ class BenchRenderer : public BenchObserver {
   bool image_current_ = true;
   double view_scale_ = 1;
   QImage view_;
+  QRect shown_;  // none: the whole picture
+  // The parts of view_ that show the bench as of the last redraw.
+  QRegion current_;
+  // The XOR feedback drawn onto view_ since the last redraw, in XOR onto
+  // black, kept while parts of view_ are yet to be painted so that those
+  // parts show it too once they are.
+  QImage feedback_;
+  bool feedback_drawn_ = false;
   const Selection nothing_selected_;
   const Selection* selection_ = &nothing_selected_;
   std::array<QImage, TWO_TERMINAL_SLOTS> element_pictures_;

@@ -217,6 +217,48 @@ SvgContent ReadSvg(const QString& file) {
   return svg;
 }
 
+// A zoomed window paints only what it shows on each redraw and the rest as
+// it scrolls into view; whatever the feedback drawn meanwhile, a picture so
+// painted shows exactly what one painted whole would.
+TEST(Scaled, APicturePaintedAsItComesIntoViewIsThePictureWhole) {
+  struct Case {
+    const char* name;
+    QRect shown;   // in picture pixels; none: everything
+    int feedback;  // times the same rubber line is drawn after the redraw
+  };
+  const Case cases[] = {
+      {"all shown", {}, 1},
+      {"left half shown, line drawn", {0, 0, 1024, 1536}, 1},
+      {"left half shown, line drawn and taken away", {0, 0, 1024, 1536}, 2},
+      {"a strip shown, no line", {300, 700, 900, 200}, 0},
+      {"a strip shown, line drawn", {300, 700, 900, 200}, 1},
+  };
+  const auto rubber_line = [](QPainter& p) {
+    p.setPen(QPen(QColor(250, 150, 150), 2));
+    p.drawLine(40, 600, 1000, 80);
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WiredBench whole, parts;
+    for (WiredBench* t : {&whole, &parts}) t->renderer.set_view_scale(2);
+    parts.renderer.set_shown(c.shown);
+    for (WiredBench* t : {&whole, &parts}) {
+      t->draw();
+      for (int i = 0; i < c.feedback; ++i) t->renderer.draw_feedback(rubber_line);
+    }
+    // As a window scrolling down would ask for it: a band at a time.
+    for (int y = 0; y < 1536; y += 500) parts.renderer.view_image(QRect(0, y, 2048, 500));
+    const QImage& expected = whole.renderer.view_image();
+    const QImage& got = parts.renderer.view_image(QRect(0, 0, 2048, 1536));
+    ASSERT_EQ(got.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < got.height(); ++y) {
+      for (int x = 0; x < got.width(); ++x) differing += got.pixel(x, y) != expected.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+  }
+}
+
 TEST(Drawings, SvgHoldsShapesAndTextAndNoSelection) {
   for (int view : {0, 1}) {
     SCOPED_TRACE(view ? "circuit view" : "object view");
