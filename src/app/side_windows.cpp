@@ -119,7 +119,9 @@ void BenchView::paintEvent(QPaintEvent* event) {
   const double k = renderer_.view_scale() / zoom_;
   const auto in_picture = [k](const QRect& r) {
     // A pixel more all round, for the smoothing between picture pixels.
-    return QRectF(QPointF(r.topLeft()) * k, QSizeF(r.size()) * k).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return QRectF(QPointF(r.topLeft()) * k, QSizeF(r.size()) * k)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
   };
   // What the scroll box shows of the bench is all a redraw needs to paint.
   renderer_.set_shown(in_picture(visibleRegion().boundingRect()));

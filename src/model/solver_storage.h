@@ -129,7 +129,9 @@ class ZeroedPages {
   ZeroedPages(const ZeroedPages&) = delete;
   ZeroedPages& operator=(const ZeroedPages&) = delete;
 
-  char* data() { return data_; }
+  char* data() {
+    return data_;
+  }
 
  private:
   size_t bytes_;
