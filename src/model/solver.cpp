@@ -216,7 +216,7 @@ void Elimination<Matrix>::solve() {
     w.steps[w.step_count++] = {p, pivot, targets_end};
 
     const double rhs_p = rhs[p];
-    m.mark_pivot_row(w.pivot_cols.data(), np);
+    m.mark_pivot_row(w.pivot_cols.data(), np, pcol);
     for (int t = 0; t < nt; ++t) {
       const int j = target_rows[t];
       const double f = factors[t];

@@ -236,7 +236,7 @@ class DenseMatrix {
   // the lists.
   void remove_at(int r, int i) { remove(r, col_at(r, i)); }
 
-  void mark_pivot_row(const int*, int) {}
+  void mark_pivot_row(const int*, int, int) {}
   void unmark_pivot_row(const int*, int) {}
   template <class Seen>
   void subtract(int r, double f, const int* cols, const double* vals, int n, Seen&& seen) {
@@ -342,8 +342,7 @@ class RowMatrix {
     cols_[c].push_back({r, i});
   }
   void remove_at(int r, int i) {
-    std::vector<Entry>& row = rows_[r];
-    const Entry gone = row[i];
+    const Entry& gone = rows_[r][i];
     // Out of its column: the column's last link takes its place.
     std::vector<Link>& column = cols_[gone.col];
     if (gone.place != static_cast<int>(column.size()) - 1) {
@@ -352,24 +351,33 @@ class RowMatrix {
       rows_[last.line][last.place].place = gone.place;
     }
     column.pop_back();
-    // Out of its row: the row's last entry takes its place.
-    if (i != static_cast<int>(row.size()) - 1) {
-      row[i] = row.back();
-      cols_[row[i].col][row[i].place].place = i;
-    }
-    row.pop_back();
+    remove_from_row(r, i);
   }
 
   // The pivot row's columns are marked once for all the rows it is
   // subtracted from (mark_pivot_row), so that each row is walked once: its
   // entries in those columns change in place, the columns it lacks are
   // added after.
-  void mark_pivot_row(const int* cols, int n) {
+  void mark_pivot_row(const int* cols, int n, int pivot_col) {
     for (int i = 0; i < n; ++i) place_[cols[i]] = i;
     reached_.resize(std::max<size_t>(reached_.size(), n));
+    pivot_col_ = pivot_col;
   }
+  // Every row the pivot row was subtracted from has lost its entry in the
+  // pivot column (f - f x 1 is exactly 0); those entries left their rows
+  // only, and the column keeps the links of the rows still holding one.
   void unmark_pivot_row(const int* cols, int n) {
     for (int i = 0; i < n; ++i) place_[cols[i]] = -1;
+    std::vector<Link>& column = cols_[pivot_col_];
+    int kept = 0;
+    for (const Link& l : column) {
+      std::vector<Entry>& row = rows_[l.line];
+      if (l.place < static_cast<int>(row.size()) && row[l.place].col == pivot_col_) {
+        row[l.place].place = kept;
+        column[kept++] = l;
+      }
+    }
+    column.resize(kept);
   }
   template <class Seen>
   void subtract(int r, double f, const int* cols, const double* vals, int n, Seen&& seen) {
@@ -394,9 +402,14 @@ class RowMatrix {
       reached_[at] = pass_;
       const double after = row[i].value - f * vals[at];
       row[i].value = after;
-      if (empty(after)) remove_at(r, i);
+      if (k == pivot_col_) {
+        remove_from_row(r, i);
+      } else if (empty(after)) {
+        remove_at(r, i);
+      }
       seen(k, after);
     }
+    if (hits == n) return;  // the row held every column already
     for (int i = 0; i < n; ++i) {
       if (reached_[i] == pass_) continue;
       const double after = 0.0 - f * vals[i];
@@ -422,6 +435,16 @@ class RowMatrix {
     int32_t line;   // the row
     int32_t place;  // in the row's entries
   };
+  // Takes the entry at place i out of its row, the row's last entry taking
+  // its place; its column's link is left to the caller.
+  void remove_from_row(int r, int i) {
+    std::vector<Entry>& row = rows_[r];
+    if (i != static_cast<int>(row.size()) - 1) {
+      row[i] = row.back();
+      cols_[row[i].col][row[i].place].place = i;
+    }
+    row.pop_back();
+  }
   int find(int r, int c) const {
     const std::vector<Entry>& row = rows_[r];
     for (int i = 0; i < static_cast<int>(row.size()); ++i) {
@@ -439,6 +462,7 @@ class RowMatrix {
   // Places in the row in hand of its entries in those columns.
   std::vector<int> hits_;
   uint32_t pass_ = 0;
+  int pivot_col_ = 0;
 };
 
 }  // namespace voltaro::solver
