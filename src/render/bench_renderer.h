@@ -1,6 +1,7 @@
 #pragma once
 // The bench picture: one 1024 x 768 image repainted whole from the bench
-// tables after every analysis and every change, in either view.
+// tables after every analysis and every change, in either view; zoomed, a
+// larger picture of which what the window shows is repainted.
 
 #include <QImage>
 #include <QRect>
@@ -60,7 +61,7 @@ class BenchRenderer : public BenchObserver {
 
   // Repaints the whole bench: the changes the drawing makes to the bench
   // first (state rules, moving apparatus), then the picture the window
-  // shows.
+  // shows (zoomed, the part of it that is shown).
   void Draw_obj();
   // Rebuilds the element picture of one two-terminal slot for its kind, pose
   // and the current view.
