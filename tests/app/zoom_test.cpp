@@ -256,6 +256,42 @@ TEST_F(WindowFixture, CtrlWheelZoomsAboutThePointer) {
   EXPECT_DOUBLE_EQ(window.zoom().zoom(), 1.25);
 }
 
+// A zoomed window repaints only what it shows; what it scrolls into view
+// afterwards is painted then, and shows the bench as it stands: here a
+// resistor placed in the far corner while the window showed the near one.
+TEST_F(WindowFixture, WhatScrollsIntoViewShowsTheBenchAsItStands) {
+  window.documents().New();
+  window.resize(900, 700);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.zoom().set_zoom(2, QPointF());
+  QCoreApplication::processEvents();
+  ASSERT_EQ(window.renderer().view_scale(), 2) << "a screen of pixel ratio 1 is needed";
+  PlaceComponent(window.bench(), KIND_FIXED_RESISTOR, 900, 700);
+  window.renderer().rebuild_all_pictures();
+  window.renderer().Draw_obj();
+  QCoreApplication::processEvents();
+
+  QScrollArea* scroll = BenchScrollBox(window);
+  scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+  scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+  QCoreApplication::processEvents();
+  const QImage shown = scroll->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+  // The same bench painted whole by a picture of its own.
+  BenchRenderer whole(window.bench(), Pictures(), nullptr);
+  whole.rebuild_all_pictures();
+  whole.set_view_scale(2);
+  const QPoint corner(scroll->horizontalScrollBar()->value(), scroll->verticalScrollBar()->value());
+  const QImage expected = whole.view_image().copy(QRect(corner, shown.size()));
+  ASSERT_GT(corner.x(), 1024);
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+}
+
 // On a screen of pixel ratio 2 (the CTest HighDensityScreen runs this with
 // QT_SCALE_FACTOR=2) the bench is painted with the screen's pixels from its
 // first showing, up to four of them per bench pixel.
