@@ -78,7 +78,6 @@ void BenchRenderer::set_view_scale(double scale) {
   if (scale == view_scale_ || !(scale > 0)) return;
   view_scale_ = scale;
   feedback_ = QImage();
-  feedback_drawn_ = false;
   if (scale == 1) {
     view_ = QImage();
     paint();
@@ -123,10 +122,7 @@ void BenchRenderer::paint() {
 void BenchRenderer::paint_view() {
   if (painting_) return;
   current_ = QRegion();
-  if (feedback_drawn_) {
-    feedback_.fill(Qt::black);
-    feedback_drawn_ = false;
-  }
+  feedback_ = QImage();
   paint_view_part(QRegion(shown_.isNull() ? view_.rect() : shown_ & view_.rect()));
   // The 1:1 picture no longer shows the bench as it stands.
   image_current_ = false;
@@ -146,7 +142,7 @@ void BenchRenderer::paint_view_part(const QRegion& part) {
   c.picture_scale = PictureScaleFor(view_scale_);
   paint_passes(c);
   p.restore();
-  if (feedback_drawn_) {
+  if (!feedback_.isNull()) {
     // Over the bench, the feedback as it stands on the rest of the picture.
     p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     p.drawImage(0, 0, feedback_);
@@ -209,12 +205,11 @@ void BenchRenderer::draw_feedback(const std::function<void(QPainter&)>& draw) {
   onto(view_);
   if (!(QRegion(view_.rect()) - current_).isEmpty()) {
     // Parts yet to be painted must show it too once they are.
-    if (feedback_.size() != view_.size()) {
+    if (feedback_.isNull()) {
       feedback_ = QImage(view_.size(), QImage::Format_RGB32);
       feedback_.fill(Qt::black);
     }
     onto(feedback_);
-    feedback_drawn_ = true;
   }
 }
 

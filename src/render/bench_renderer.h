@@ -142,9 +142,8 @@ class BenchRenderer : public BenchObserver {
   QRegion current_;
   // The XOR feedback drawn onto view_ since the last redraw, in XOR onto
   // black, kept while parts of view_ are yet to be painted so that those
-  // parts show it too once they are.
+  // parts show it too once they are; none while nothing was drawn.
   QImage feedback_;
-  bool feedback_drawn_ = false;
   const Selection nothing_selected_;
   const Selection* selection_ = &nothing_selected_;
   std::array<QImage, TWO_TERMINAL_SLOTS> element_pictures_;
